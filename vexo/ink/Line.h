@@ -1,0 +1,67 @@
+#pragma once
+// A stroke: the points the pen produced between pen-down and pen-up, with the
+// colour and pen kind it was drawn with.
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "PenKinds.h"
+
+namespace fw {
+class CArchive;
+}
+
+struct PointRecord {
+    int16_t x;
+    int16_t y;
+    int16_t width;  // meaning set by the pen kind
+    uint32_t time;  // ms: packet time stamp, or time since the recording started
+};
+
+struct InkRect {
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t right = 0;
+    int32_t bottom = 0;
+
+    bool IsUnset() const { return left == 0 && top == 0 && right == 0 && bottom == 0; }
+    bool operator==(const InkRect& o) const
+    {
+        return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
+    }
+};
+
+class CLine {
+public:
+    // Stored size of a stroke without points and of one point.
+    static constexpr size_t kStoredHeaderSize = 4 + 16 + 4 + 2 + 4;
+    static constexpr size_t kStoredPointSize = 2 + 2 + 2 + 4;
+
+    CLine();
+
+    void SetStrokeStyle(ColourRef colour, uint16_t penKind);
+    void AddPoint(int x, int y, int width, uint32_t time);
+    // Marks the stroke erased at a recording time; a stroke keeps the first
+    // time it gets, and eraser strokes and time 0 never mark anything.
+    void SetErased(uint32_t time);
+    InkRect GetBounds() const { return bounds_; }
+    uint32_t GetEndTime() const { return points_.empty() ? 0 : points_.back().time; }
+
+    // Throws fw::ArchiveError on load when the data ends early or is damaged.
+    void Serialize(fw::CArchive& ar);
+
+    const std::vector<PointRecord>& Points() const { return points_; }
+    int PointCount() const { return static_cast<int>(points_.size()); }
+    uint16_t PenKind() const { return penKind_; }
+    ColourRef Colour() const { return colour_; }
+    int MaxPressure() const { return maxPressure_; }
+    uint32_t EraseTime() const { return eraseTime_; }
+
+private:
+    std::vector<PointRecord> points_;
+    uint16_t penKind_ = kPenPen;
+    int maxPressure_;
+    uint32_t eraseTime_ = 0;
+    ColourRef colour_ = 0;
+    InkRect bounds_;
+};

@@ -1,0 +1,19 @@
+#pragma once
+// Resource ids of Vexo.
+
+#define IDI_VEXO 120
+
+#define IDD_VEXO_TOOLBAR 102
+#define IDD_VEXO_COMPACT 315
+
+#define IDC_HID 1020
+
+#define IDS_APP_TITLE 103
+#define IDS_TOOL_ARROW 104
+#define IDS_TOOL_PEN 105
+#define IDS_TOOL_ERASER 106
+#define IDS_TOOL_BRUSH 107
+#define IDS_TOOL_MARKER 108
+
+// The framework's standard Help command.
+#define ID_HELP_COMMAND 0xE146

@@ -1,0 +1,19 @@
+#pragma once
+// Vexo's main window: the toolbar strip, run modally for the life of the
+// program. Its buttons and commands are added with the toolbar.
+#include "Window.h"
+
+class CVexoApp;
+
+class CVexoDlg : public fw::CDialog {
+public:
+    CVexoDlg(CVexoApp& app, UINT templateId);
+
+protected:
+    BOOL OnInitDialog() override;
+    void OnHelp(UINT id);
+
+    CVexoApp& app_;
+
+    FW_DECLARE_MESSAGE_MAP()
+};
