@@ -84,6 +84,9 @@ lumora_setup() {
         wineserver -w
     fi
     wineserver -p >/dev/null 2>&1
+    # Start Wine's background services now, with nowhere to write: started by a
+    # test, they would inherit its output and CTest would wait for them.
+    wineboot >/dev/null 2>&1 </dev/null
     lumora_install_layout
     echo "Wine ready: WINEPREFIX=$WINEPREFIX DISPLAY=$DISPLAY"
 }
