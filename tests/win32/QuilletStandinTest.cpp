@@ -264,3 +264,30 @@ TEST(PageMenusWin, PopupMenuCarriesTheItemsBothWays)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PageMenusWin, TrackedMenuReturnsTheChosenCommand)
+{
+    HWND owner = CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                                 nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(owner, nullptr);
+    SetForegroundWindow(owner);
+    CPageMenu menu;
+    menu.Append(1225, "Slide 1");
+    menu.Append(1226, "Slide 2");
+    CPopupPageMenuTracker tracker(owner);
+
+    // Keys already waiting when the menu opens: select the second item, choose it.
+    PostMessageA(owner, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(owner, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(owner, WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_EQ(tracker.Track(menu, 200, 200), 1226);
+
+    PostMessageA(owner, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_EQ(tracker.Track(menu, 200, 200), 0);
+    EXPECT_EQ(tracker.Track(CPageMenu(), 200, 200), 0);  // nothing to show
+    DestroyWindow(owner);
+}
+
+}  // namespace
