@@ -10,6 +10,7 @@
 
 #define QUILLET_API
 #include "QuilletApi.h"
+#include "SlideShow.h"
 
 namespace {
 
@@ -18,6 +19,7 @@ namespace {
 // the show. It lies above 2559: the show covers the whole screen, and the
 // taskbar is to make way for it.
 constexpr int kShowRunning = 0x10000;
+static_assert(kShowRunning >= kSlideShowQueryTaskbarFloor, "a running show moves the taskbar");
 
 // Set when this process changed the show's pointer; EndOle gives the arrow back.
 std::atomic<bool> pointerChanged{false};
@@ -58,19 +60,19 @@ int Command(slideshow::Command command, int argument = 0)
 extern "C" int WINAPI Quillet_PP_Action(int code)
 {
     switch (code) {
-    case -1: {
+    case kSlideShowQuery: {
         HWND show = FindShow();
         if (!show) return 0;
         // A show that does not answer still runs.
         const int slide = Ask(show, slideshow::kQuerySlide, 0);
         return kShowRunning + (slide > 0 && slide < kShowRunning ? slide : 0);
     }
-    case 0: return Command(slideshow::kCommandNext);
-    case 1: return Command(slideshow::kCommandPrevious);
-    case 3: return Command(slideshow::kCommandEnd);
-    case 4: return Command(slideshow::kCommandScreen, slideshow::kScreenSlide);
-    case 5: return Command(slideshow::kCommandScreen, slideshow::kScreenBlack);
-    case 6: return Command(slideshow::kCommandScreen, slideshow::kScreenWhite);
+    case kSlideNext: return Command(slideshow::kCommandNext);
+    case kSlidePrevious: return Command(slideshow::kCommandPrevious);
+    case kSlideShowEnd: return Command(slideshow::kCommandEnd);
+    case kSlideScreen: return Command(slideshow::kCommandScreen, slideshow::kScreenSlide);
+    case kSlideBlackScreen: return Command(slideshow::kCommandScreen, slideshow::kScreenBlack);
+    case kSlideWhiteScreen: return Command(slideshow::kCommandScreen, slideshow::kScreenWhite);
     default: return 0;
     }
 }
