@@ -70,6 +70,12 @@ lumora_install_layout() {
     lumora_install "$b/vexo/Vexo.exe" "$LUMORA_PROGRAM_DIR/Vexo.exe"
     lumora_install "$LUMORA_ROOT/vexo/resources/Vexo.ini" "$LUMORA_PROGRAM_DIR/Vexo.ini"
     lumora_install "$b/standins/wintab32/wintab32.dll" "$LUMORA_SYSTEM_DIR/wintab32.dll"
+    # The slide-show library: beside Vexo.exe, which links it at load time, and
+    # in the system folder, where Tessar's LoadLibrary("QUILLET.DLL") finds it
+    # from wherever Tessar is installed. The presentation program it drives.
+    lumora_install "$b/standins/quillet/quillet.dll" "$LUMORA_PROGRAM_DIR/quillet.dll"
+    lumora_install "$b/standins/quillet/quillet.dll" "$LUMORA_SYSTEM_DIR/quillet.dll"
+    lumora_install "$b/standins/slideshow/SlideShow.exe" "$LUMORA_C/Program Files/SlideShow/SlideShow.exe"
     # A fresh installation: Vexo makes its settings file from the template.
     rm -f "$LUMORA_COMMON_APPDATA/Vexo.ini"
 }
