@@ -102,10 +102,17 @@ OsVersion Win32WindowsVersion::Version()
 {
     OSVERSIONINFOA info = {};
     info.dwOSVersionInfoSize = sizeof info;
+    // Deprecated, but its answer is what the shared files record and what the
+    // default-profile choice was made for.
 #ifdef _MSC_VER
-#pragma warning(suppress : 4996)  // deprecated, but it is what the shared files record
+#pragma warning(push)
+#pragma warning(disable : 4996)
 #endif
-    if (!GetVersionExA(&info)) return {};
+    const BOOL ok = GetVersionExA(&info);
+#ifdef _MSC_VER
+#pragma warning(pop)
+#endif
+    if (!ok) return {};
     return {static_cast<int>(info.dwMajorVersion), static_cast<int>(info.dwMinorVersion)};
 }
 
