@@ -33,6 +33,7 @@ ProfileNameProblem CheckProfileName(const std::string& name)
         if (std::strchr("\\/:*?\"<>|", c)) return ProfileNameProblem::PathCharacter;
     }
     if (name.find("..") != std::string::npos) return ProfileNameProblem::DotDot;
+    if (name.front() == ' ' || name.back() == ' ') return ProfileNameProblem::OuterBlank;
     if (IsDeviceName(name)) return ProfileNameProblem::DeviceName;
     return ProfileNameProblem::None;
 }

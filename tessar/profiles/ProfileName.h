@@ -13,6 +13,7 @@ enum class ProfileNameProblem {
     PathCharacter,   // \ / : or another character Windows forbids in file names
     DotDot,          // ".." anywhere
     ControlCharacter,
+    OuterBlank,      // the profile list's INI value would lose it
     DeviceName,      // CON, PRN, AUX, NUL, COM1-9, LPT1-9, with or without an extension
 };
 
@@ -26,6 +27,6 @@ inline bool IsValidProfileName(const std::string& name)
 inline constexpr unsigned IDS_BAD_PROFILE_NAME = 170;
 inline constexpr const char kBadProfileNameText[] =
     "A profile name cannot contain \\ / : * ? \" < > | or \"..\", "
-    "and cannot be a device name such as CON or NUL.";
+    "cannot begin or end with a blank and cannot be a device name such as CON or NUL.";
 
 }  // namespace tessar

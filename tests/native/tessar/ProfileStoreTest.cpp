@@ -149,7 +149,8 @@ TEST(ProfileName, RefusesNamesThatLeaveTheFolderOrNameADevice)
     const char* bad[] = {"",         "..",        "..\\x",     "a\\b",   "a/b",  "C:x",
                          "C:\\x",    "x:y",       "a*b",       "a?b",    "a\"b", "a<b",
                          "a>b",      "a|b",       "a..b",      "CON",    "con",  "Nul.txt",
-                         "COM1",     "lpt9",      "aux ",      "a\tb",   "a\nb", "\\\\server\\x"};
+                         "COM1",     "lpt9",      "aux.ini",   "a\tb",   "a\nb", "\\\\server\\x",
+                         " Word",    "Word ",     "aux .txt"};
     for (const char* name : bad) EXPECT_FALSE(tessar::IsValidProfileName(name)) << name;
     const char* good[] = {"Desktop", "Word Pad", "Presenter", "PowerPoint 2007", "a.b", "COM10",
                           "Console", "My-Profile_1", "Élan"};
