@@ -2,7 +2,7 @@
 // A profile's name is also the name of its file in the Tablet folder, so a
 // name must never lead out of that folder or onto a device. Every place where
 // a name turns into a path checks it here; the new-profile dialog uses the
-// same check and tells the user with IDS_BAD_PROFILE_NAME.
+// same check and tells the user with string kIdsBadProfileName.
 #include <string>
 
 namespace tessar {
@@ -24,7 +24,7 @@ inline bool IsValidProfileName(const std::string& name)
 }
 
 // String-table entry for the refusal in the new-profile dialog.
-inline constexpr unsigned IDS_BAD_PROFILE_NAME = 170;
+inline constexpr unsigned kIdsBadProfileName = 170;  // IDS_BAD_PROFILE_NAME in resource.h
 inline constexpr const char kBadProfileNameText[] =
     "A profile name cannot contain \\ / : * ? \" < > | or \"..\", "
     "cannot begin or end with a blank and cannot be a device name such as CON or NUL.";
