@@ -92,7 +92,10 @@ lumora_setup() {
         wineboot -i >/dev/null 2>&1
         wineserver -w
     fi
-    wineserver -p >/dev/null 2>&1
+    wineserver -p >/dev/null 2>&1 || true  # already running is fine
+    # Start Wine's background services now, with nowhere to write: started by a
+    # test, they would inherit its output and CTest would wait for them.
+    wineboot >/dev/null 2>&1 </dev/null || true
     lumora_install_layout
     echo "Wine ready: WINEPREFIX=$WINEPREFIX DISPLAY=$DISPLAY"
 }
