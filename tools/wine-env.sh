@@ -78,6 +78,15 @@ lumora_install_layout() {
     lumora_install "$b/standins/slideshow/SlideShow.exe" "$LUMORA_C/Program Files/SlideShow/SlideShow.exe"
     # A fresh installation: Vexo makes its settings file from the template.
     rm -f "$LUMORA_COMMON_APPDATA/Vexo.ini"
+    # Tessar's seed files: the manager file and the shipped profiles in the
+    # system folder, the tablet table in the Windows folder. A fresh
+    # installation has no Tablet folder yet; Tessar seeds it at start-up.
+    local seed
+    for seed in "$LUMORA_ROOT"/tessar/install/seed/system32/*.ini; do
+        lumora_install "$seed" "$LUMORA_SYSTEM_DIR/$(basename "$seed")"
+    done
+    lumora_install "$LUMORA_ROOT/tessar/install/seed/windows/orvtbl.ini" "$LUMORA_WINDOWS_DIR/orvtbl.ini"
+    rm -rf "$LUMORA_COMMON_APPDATA/Tablet"
 }
 
 lumora_setup() {
