@@ -20,7 +20,7 @@ if(LUMORA_WINDOWS AND LUMORA_MINGW_CXX)
 
   add_test(NAME wine.setup COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-env.sh setup ${win_dir})
   set_tests_properties(wine.setup PROPERTIES FIXTURES_SETUP wine TIMEOUT 600)
-  add_test(NAME wine.cleanup COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-env.sh stop)
+  add_test(NAME wine.cleanup COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-env.sh stop ${win_dir})
   set_tests_properties(wine.cleanup PROPERTIES FIXTURES_CLEANUP wine)
   set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${win_dir}/lumora-wine-tests.cmake)
 else()
