@@ -10,10 +10,12 @@ tessar="$LUMORA_PROGRAM_DIR/Tessar.exe"
 manager="$LUMORA_COMMON_APPDATA/Tablet/MKProfile.ini"
 driver_pid=""
 tessar_pid=""
+saved="$LUMORA_WINE_DIR/tessar_starts.MKProfile.ini"
 cleanup() {
     [ -n "$tessar_pid" ] && kill "$tessar_pid" 2>/dev/null || true
     tabletdriver stop >/dev/null 2>&1 || true
     [ -n "$driver_pid" ] && wait "$driver_pid" 2>/dev/null || true
+    if [ -f "$saved" ]; then mv -f "$saved" "$manager"; else rm -f "$manager"; fi
 }
 fail() { echo "FAIL: $*" >&2; cleanup; exit 1; }
 
@@ -21,6 +23,8 @@ fail() { echo "FAIL: $*" >&2; cleanup; exit 1; }
 
 # The driver runs and the manager is switched on: Tessar shows the enabled icon.
 mkdir -p "$(dirname "$manager")"
+rm -f "$saved"
+[ -f "$manager" ] && cp -f "$manager" "$saved"
 printf '[LastSetting]\r\nUseORNot=1\r\n' > "$manager"
 tabletdriver run --model wide >/dev/null 2>&1 &
 driver_pid=$!
