@@ -7,7 +7,10 @@
 #include <shlobj.h>
 
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "TessarMessages.h"
 #include "TrayIcon.h"
@@ -87,6 +90,36 @@ TEST(TessarTrayShell, ShellAddsReplacesAndRemovesTheIcon)
         EXPECT_TRUE(TrayHasIcon(owner.Hwnd()));
     }
     EXPECT_FALSE(TrayHasIcon(owner.Hwnd()));
+}
+
+// The start flag only works when every process of the executable maps one
+// copy of its section.
+TEST(TessarStart, StartFlagLivesInASharedWritableSection)
+{
+    std::ifstream file(TessarExe(), std::ios::binary);
+    ASSERT_TRUE(file);
+    const std::vector<char> image((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    ASSERT_GT(image.size(), sizeof(IMAGE_DOS_HEADER));
+    IMAGE_DOS_HEADER dos;
+    std::memcpy(&dos, image.data(), sizeof dos);
+    ASSERT_LT(static_cast<size_t>(dos.e_lfanew) + sizeof(IMAGE_NT_HEADERS), image.size());
+    IMAGE_NT_HEADERS nt;
+    std::memcpy(&nt, image.data() + dos.e_lfanew, sizeof nt);
+    const size_t first = static_cast<size_t>(dos.e_lfanew) + offsetof(IMAGE_NT_HEADERS, OptionalHeader) +
+                         nt.FileHeader.SizeOfOptionalHeader;
+    bool found = false;
+    for (int i = 0; i < nt.FileHeader.NumberOfSections; ++i) {
+        IMAGE_SECTION_HEADER section;
+        ASSERT_LE(first + (i + 1) * sizeof section, image.size());
+        std::memcpy(&section, image.data() + first + i * sizeof section, sizeof section);
+        const char* name = reinterpret_cast<const char*>(section.Name);
+        if (std::string(name, strnlen(name, sizeof section.Name)) != "KEYSHARE") continue;
+        found = true;
+        const DWORD wanted = IMAGE_SCN_MEM_SHARED | IMAGE_SCN_MEM_READ | IMAGE_SCN_MEM_WRITE;
+        EXPECT_EQ(section.Characteristics & wanted, wanted);
+        EXPECT_GE(section.Misc.VirtualSize, 4u);
+    }
+    EXPECT_TRUE(found) << "no KEYSHARE section";
 }
 
 // A second start finds a window of class "Tessar" (here one of the test's
