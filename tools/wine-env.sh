@@ -70,6 +70,12 @@ lumora_install_layout() {
     lumora_install "$b/vexo/Vexo.exe" "$LUMORA_PROGRAM_DIR/Vexo.exe"
     lumora_install "$LUMORA_ROOT/vexo/resources/Vexo.ini" "$LUMORA_PROGRAM_DIR/Vexo.ini"
     lumora_install "$b/standins/wintab32/wintab32.dll" "$LUMORA_SYSTEM_DIR/wintab32.dll"
+    # The slide-show library: beside Vexo.exe, which links it at load time, and
+    # in the system folder, where Tessar's LoadLibrary("QUILLET.DLL") finds it
+    # from wherever Tessar is installed. The presentation program it drives.
+    lumora_install "$b/standins/quillet/quillet.dll" "$LUMORA_PROGRAM_DIR/quillet.dll"
+    lumora_install "$b/standins/quillet/quillet.dll" "$LUMORA_SYSTEM_DIR/quillet.dll"
+    lumora_install "$b/standins/slideshow/SlideShow.exe" "$LUMORA_C/Program Files/SlideShow/SlideShow.exe"
     lumora_install "$b/tessar/Tessar.exe" "$LUMORA_PROGRAM_DIR/Tessar.exe"
     # The tablet driver stand-in, on the path of every Windows program.
     lumora_install "$b/standins/tabletdriver/tabletdriver.exe" "$LUMORA_SYSTEM_DIR/tabletdriver.exe"
@@ -86,10 +92,10 @@ lumora_setup() {
         wineboot -i >/dev/null 2>&1
         wineserver -w
     fi
-    wineserver -p >/dev/null 2>&1
+    wineserver -p >/dev/null 2>&1 || true  # already running is fine
     # Start Wine's background services now, with nowhere to write: started by a
     # test, they would inherit its output and CTest would wait for them.
-    wineboot >/dev/null 2>&1 </dev/null
+    wineboot >/dev/null 2>&1 </dev/null || true
     lumora_install_layout
     echo "Wine ready: WINEPREFIX=$WINEPREFIX DISPLAY=$DISPLAY"
 }
