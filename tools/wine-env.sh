@@ -76,6 +76,9 @@ lumora_install_layout() {
     lumora_install "$b/standins/quillet/quillet.dll" "$LUMORA_PROGRAM_DIR/quillet.dll"
     lumora_install "$b/standins/quillet/quillet.dll" "$LUMORA_SYSTEM_DIR/quillet.dll"
     lumora_install "$b/standins/slideshow/SlideShow.exe" "$LUMORA_C/Program Files/SlideShow/SlideShow.exe"
+    lumora_install "$b/tessar/Tessar.exe" "$LUMORA_PROGRAM_DIR/Tessar.exe"
+    # The tablet driver stand-in, on the path of every Windows program.
+    lumora_install "$b/standins/tabletdriver/tabletdriver.exe" "$LUMORA_SYSTEM_DIR/tabletdriver.exe"
     # A fresh installation: Vexo makes its settings file from the template.
     rm -f "$LUMORA_COMMON_APPDATA/Vexo.ini"
     # Tessar's seed files: the manager file and the shipped profiles in the
@@ -122,6 +125,11 @@ winprobe() {
     out=$(wine "$LUMORA_WIN_BUILD/tests/e2e/winprobe.exe" "$@") || rc=$?
     [ -n "$out" ] && printf '%s\n' "${out//$'\r'/}"
     return $rc
+}
+
+# The tablet driver stand-in: tabletdriver <command> ... (tabletdriver help).
+tabletdriver() {
+    wine "$LUMORA_SYSTEM_DIR/tabletdriver.exe" "$@"
 }
 
 lumora_screenshot() {

@@ -1,0 +1,72 @@
+#pragma once
+// Resource ids of Tessar.
+
+// The settings window (class "Tessar").
+#define IDD_TESSAR_DIALOG 102
+
+// Tray and window icons, enabled and disabled, per OEM build.
+#define IDI_ENABLED 128
+#define IDI_DISABLED 175
+#define IDI_ENABLED_OEM2 183
+#define IDI_DISABLED_OEM2 185
+#define IDI_ENABLED_OEM3 192
+#define IDI_DISABLED_OEM3 204
+#define IDI_ENABLED_OEM5 199
+#define IDI_DISABLED_OEM5 200
+#define IDI_ENABLED_OEM6 201
+#define IDI_DISABLED_OEM6 202
+
+// Controls of the settings window.
+#define IDC_PROFILE_COMBO 1000
+#define IDC_NEW 1002
+#define IDC_DELETE 1003
+#define IDC_MODEL_NAME 1007
+#define IDC_KEY_LIST 1008
+#define IDC_HINT 1009
+#define IDC_USE_HOTKEY 1010
+#define IDC_CTRL 1011
+#define IDC_SHIFT 1012
+#define IDC_ALT 1013
+#define IDC_KEY_COMBO 1014
+#define IDC_LINKING 1015
+#define IDC_PROGRAM_PATH 1016
+#define IDC_BROWSE 1017
+#define IDC_CONFIRM 1018
+#define IDC_SETTING 1019
+#define IDC_HINT_LABEL 1070
+#define IDC_TABLET_FRAME 1073
+#define IDC_ENABLE 1074
+#define IDC_KEY_FRAME 1075
+#define IDC_MODEL_LABEL 1076
+#define IDC_DEFAULT 1077
+#define IDC_DISPLAY_TOOLTIPS 1078
+#define IDC_TAB 1105
+
+// Texts.
+#define IDS_ABOUT_TESSAR 101
+#define IDS_ASK_DELETE_PROFILE 102
+#define IDS_ASK_SAVE_PROFILE_LIST 103
+#define IDS_NEW 104
+#define IDS_DELETE 105
+#define IDS_SETTING 106
+#define IDS_USE_HOTKEY 107
+#define IDS_LINKING 108
+#define IDS_CONFIRM 109
+#define IDS_ENABLE_MANAGER 110
+#define IDS_OK 111
+#define IDS_CANCEL 112
+#define IDS_TABLET_MODEL 114
+#define IDS_ASK_RUN_PROFILE_PROGRAM 115
+#define IDS_DEFAULT_PROFILE_LOCKED 117
+#define IDS_MENU_ABOUT 128
+#define IDS_MENU_SHOW 129
+#define IDS_MENU_ENABLE 130
+#define IDS_MENU_SETTING 131
+#define IDS_MENU_PEN_PAD 132
+#define IDS_MENU_HELP 133
+#define IDS_MENU_DISABLE 134
+#define IDS_HINT 137
+#define IDS_DEFAULT 143
+#define IDS_DISPLAY_TOOLTIPS 144
+#define IDS_MENU_QUIT 145
+#define IDS_TESSAR_SETTINGS 156

@@ -1,0 +1,6 @@
+#include "LeftMouseDblClickMsgHandler.h"
+
+void CLeftMouseDblClickMsgHandler::OnMouseMessage(unsigned mouseMessage)
+{
+    if (mouseMessage == tessar::kMouseLeftDoubleClick) window_.OnTrayIconDoubleClick();
+}

@@ -1,0 +1,8 @@
+#include "TessarMessages.h"
+
+namespace tessar {
+
+const UINT g_notifyIconMessage = RegisterWindowMessageA("NotifyIcon");
+const UINT g_taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
+
+}  // namespace tessar
