@@ -1,0 +1,96 @@
+// Looks at and pokes top-level windows by their Win32 class and title, for
+// the end-to-end scripts (X tools only see Wine's X11 names).
+//
+//   winprobe find <class|-> <title|-> [timeout ms]   prints the title; exit 1 if not found
+//   winprobe gone <class|-> <title|-> [timeout ms]   exit 0 once no such window exists
+//   winprobe count <class>                           prints the number of top-level windows
+//   winprobe visible <class>                         exit 0 if such a window is visible
+//   winprobe post <class|-> <title|-> <msg> <wParam> <lParam>   numbers in C notation
+//   winprobe close <class|-> <title|->               posts WM_CLOSE
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+const char* Arg(const char* s) { return std::strcmp(s, "-") == 0 ? nullptr : s; }
+
+HWND FindWithin(const char* cls, const char* title, DWORD timeoutMs)
+{
+    const DWORD start = GetTickCount();
+    for (;;) {
+        HWND hwnd = FindWindowA(Arg(cls), Arg(title));
+        if (hwnd || GetTickCount() - start >= timeoutMs) return hwnd;
+        Sleep(50);
+    }
+}
+
+struct CountData {
+    const char* cls;
+    int count;
+};
+
+BOOL CALLBACK CountProc(HWND hwnd, LPARAM lParam)
+{
+    auto* data = reinterpret_cast<CountData*>(lParam);
+    char name[256] = "";
+    GetClassNameA(hwnd, name, sizeof name);
+    if (lstrcmpiA(name, data->cls) == 0) ++data->count;
+    return TRUE;
+}
+
+int Usage()
+{
+    std::fprintf(stderr, "usage: winprobe find|gone|count|visible|post|close ...\n");
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 3) return Usage();
+    const std::string cmd = argv[1];
+    if (cmd == "count") {
+        CountData data = {argv[2], 0};
+        EnumWindows(CountProc, reinterpret_cast<LPARAM>(&data));
+        std::printf("%d\n", data.count);
+        return 0;
+    }
+    if (cmd == "visible") {
+        HWND hwnd = FindWindowA(argv[2], nullptr);
+        return hwnd && IsWindowVisible(hwnd) ? 0 : 1;
+    }
+    if (argc < 4) return Usage();
+    const DWORD timeout = argc > 4 ? static_cast<DWORD>(std::strtoul(argv[4], nullptr, 0)) : 0;
+    if (cmd == "find") {
+        HWND hwnd = FindWithin(argv[2], argv[3], timeout);
+        if (!hwnd) return 1;
+        char title[256] = "";
+        GetWindowTextA(hwnd, title, sizeof title);
+        std::printf("%s\n", title);
+        return 0;
+    }
+    if (cmd == "gone") {
+        const DWORD start = GetTickCount();
+        while (FindWindowA(Arg(argv[2]), Arg(argv[3]))) {
+            if (GetTickCount() - start >= timeout) return 1;
+            Sleep(50);
+        }
+        return 0;
+    }
+    if (cmd == "close" || cmd == "post") {
+        HWND hwnd = FindWindowA(Arg(argv[2]), Arg(argv[3]));
+        if (!hwnd) return 1;
+        if (cmd == "close") return PostMessageA(hwnd, WM_CLOSE, 0, 0) ? 0 : 1;
+        if (argc < 7) return Usage();
+        const UINT msg = static_cast<UINT>(std::strtoul(argv[4], nullptr, 0));
+        const WPARAM wParam = static_cast<WPARAM>(std::strtoull(argv[5], nullptr, 0));
+        const LPARAM lParam = static_cast<LPARAM>(std::strtoll(argv[6], nullptr, 0));
+        return PostMessageA(hwnd, msg, wParam, lParam) ? 0 : 1;
+    }
+    return Usage();
+}

@@ -1,0 +1,120 @@
+#!/usr/bin/env bash
+# The Wine environment of the Windows build: a private prefix inside the build
+# tree laid out like an installation, a persistent wineserver, and Xvfb when
+# there is no display.
+#
+#   tools/wine-env.sh setup <win-build-dir>   create/refresh the prefix, start X and wineserver
+#   tools/wine-env.sh stop [<win-build-dir>]  stop wineserver and our Xvfb
+#   source tools/wine-env.sh; lumora_wine_env [<win-build-dir>]   export WINEPREFIX, DISPLAY, ...
+#
+# The build directory comes from the argument, else $LUMORA_WIN_BUILD, else build/win.
+
+LUMORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+lumora_wine_env() {
+    export LUMORA_WIN_BUILD=$(cd "${1:-${LUMORA_WIN_BUILD:-$LUMORA_ROOT/build/win}}" 2>/dev/null && pwd || echo "${1:-$LUMORA_ROOT/build/win}")
+    export LUMORA_WINE_DIR=$LUMORA_WIN_BUILD/wine
+    export WINEPREFIX=$LUMORA_WINE_DIR/prefix
+    export WINEARCH=win64
+    export WINEDEBUG=${WINEDEBUG:--all}
+    # No Mono/Gecko install prompts; our stand-ins before Wine's own libraries.
+    export WINEDLLOVERRIDES="mscoree,mshtml=;wintab32=n,b"
+    if [ -f "$LUMORA_WINE_DIR/display" ]; then
+        export DISPLAY=$(cat "$LUMORA_WINE_DIR/display")
+    fi
+    # Windows paths of the installation, as Unix paths.
+    export LUMORA_C="$WINEPREFIX/drive_c"
+    export LUMORA_PROGRAM_DIR="$LUMORA_C/Program Files/Lumora"
+    export LUMORA_SYSTEM_DIR="$LUMORA_C/windows/system32"
+    export LUMORA_WINDOWS_DIR="$LUMORA_C/windows"
+    export LUMORA_COMMON_APPDATA="$LUMORA_C/ProgramData"
+}
+
+lumora_display_alive() {
+    [ -n "${1:-}" ] && xdpyinfo -display "$1" >/dev/null 2>&1
+}
+
+lumora_start_x() {
+    if [ -f "$LUMORA_WINE_DIR/display" ] && lumora_display_alive "$(cat "$LUMORA_WINE_DIR/display")"; then
+        return 0
+    fi
+    if [ -n "${DISPLAY:-}" ] && [ ! -f "$LUMORA_WINE_DIR/xvfb.pid" ] && lumora_display_alive "$DISPLAY"; then
+        echo "$DISPLAY" > "$LUMORA_WINE_DIR/display"
+        return 0
+    fi
+    local n=90
+    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    echo $! > "$LUMORA_WINE_DIR/xvfb.pid"
+    for _ in $(seq 1 100); do
+        lumora_display_alive ":$n" && break
+        sleep 0.1
+    done
+    echo ":$n" > "$LUMORA_WINE_DIR/display"
+    export DISPLAY=":$n"
+}
+
+# Copies a build output into the prefix when it was built.
+lumora_install() {
+    local from=$1 to=$2
+    if [ -f "$from" ]; then
+        mkdir -p "$(dirname "$to")"
+        cp -f "$from" "$to"
+    fi
+}
+
+# What an installation leaves on the machine. Later parts add their files here.
+lumora_install_layout() {
+    local b=$LUMORA_WIN_BUILD
+    mkdir -p "$LUMORA_PROGRAM_DIR" "$LUMORA_COMMON_APPDATA"
+    lumora_install "$b/vexo/Vexo.exe" "$LUMORA_PROGRAM_DIR/Vexo.exe"
+    lumora_install "$LUMORA_ROOT/vexo/resources/Vexo.ini" "$LUMORA_PROGRAM_DIR/Vexo.ini"
+    lumora_install "$b/standins/wintab32/wintab32.dll" "$LUMORA_SYSTEM_DIR/wintab32.dll"
+    # A fresh installation: Vexo makes its settings file from the template.
+    rm -f "$LUMORA_COMMON_APPDATA/Vexo.ini"
+}
+
+lumora_setup() {
+    lumora_wine_env "$1"
+    mkdir -p "$LUMORA_WINE_DIR"
+    lumora_start_x
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        echo "Creating the Wine prefix in $WINEPREFIX"
+        wineboot -i >/dev/null 2>&1
+        wineserver -w
+    fi
+    wineserver -p >/dev/null 2>&1
+    lumora_install_layout
+    echo "Wine ready: WINEPREFIX=$WINEPREFIX DISPLAY=$DISPLAY"
+}
+
+lumora_stop() {
+    lumora_wine_env "${1:-}"
+    wineserver -k >/dev/null 2>&1 || true
+    if [ -f "$LUMORA_WINE_DIR/xvfb.pid" ]; then
+        kill "$(cat "$LUMORA_WINE_DIR/xvfb.pid")" 2>/dev/null || true
+        rm -f "$LUMORA_WINE_DIR/xvfb.pid" "$LUMORA_WINE_DIR/display"
+    fi
+}
+
+# The window probe of the end-to-end tests (find, post, close, count windows
+# by their Win32 class and title): winprobe <command> ...
+winprobe() {
+    local out rc=0
+    out=$(wine "$LUMORA_WIN_BUILD/tests/e2e/winprobe.exe" "$@") || rc=$?
+    [ -n "$out" ] && printf '%s\n' "${out//$'\r'/}"
+    return $rc
+}
+
+lumora_screenshot() {
+    import -display "$DISPLAY" -window root "$1"
+}
+
+if [ "${BASH_SOURCE[0]}" = "$0" ]; then
+    set -e
+    case "${1:-}" in
+        setup) lumora_setup "${2:-}" ;;
+        stop) lumora_stop "${2:-}" ;;
+        *) echo "usage: $0 setup|stop [win-build-dir]" >&2; exit 2 ;;
+    esac
+fi
