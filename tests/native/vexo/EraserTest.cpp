@@ -53,7 +53,9 @@ TEST(Eraser, ClosedLoopRemovesWhatItEnclosesAndAnOpenCurveDoesNot)
         // The eraser stroke itself always goes.
         ASSERT_EQ(lines.Count(), c.removes ? 0 : 1);
         EXPECT_EQ(touched, c.removes ? kTargetArea : InkRect{});
-        if (!c.removes) EXPECT_EQ(lines.At(0).PenKind(), kPenPen);
+        if (!c.removes) {
+            EXPECT_EQ(lines.At(0).PenKind(), kPenPen);
+        }
     }
 }
 
