@@ -70,8 +70,23 @@ lumora_install_layout() {
     lumora_install "$b/vexo/Vexo.exe" "$LUMORA_PROGRAM_DIR/Vexo.exe"
     lumora_install "$LUMORA_ROOT/vexo/resources/Vexo.ini" "$LUMORA_PROGRAM_DIR/Vexo.ini"
     lumora_install "$b/standins/wintab32/wintab32.dll" "$LUMORA_SYSTEM_DIR/wintab32.dll"
+    # The slide-show library: beside Vexo.exe, which links it at load time, and
+    # in the system folder, where Tessar's LoadLibrary("QUILLET.DLL") finds it
+    # from wherever Tessar is installed. The presentation program it drives.
+    lumora_install "$b/standins/quillet/quillet.dll" "$LUMORA_PROGRAM_DIR/quillet.dll"
+    lumora_install "$b/standins/quillet/quillet.dll" "$LUMORA_SYSTEM_DIR/quillet.dll"
+    lumora_install "$b/standins/slideshow/SlideShow.exe" "$LUMORA_C/Program Files/SlideShow/SlideShow.exe"
     # A fresh installation: Vexo makes its settings file from the template.
     rm -f "$LUMORA_COMMON_APPDATA/Vexo.ini"
+    # Tessar's seed files: the manager file and the shipped profiles in the
+    # system folder, the tablet table in the Windows folder. A fresh
+    # installation has no Tablet folder yet; Tessar seeds it at start-up.
+    local seed
+    for seed in "$LUMORA_ROOT"/tessar/install/seed/system32/*.ini; do
+        lumora_install "$seed" "$LUMORA_SYSTEM_DIR/$(basename "$seed")"
+    done
+    lumora_install "$LUMORA_ROOT/tessar/install/seed/windows/orvtbl.ini" "$LUMORA_WINDOWS_DIR/orvtbl.ini"
+    rm -rf "$LUMORA_COMMON_APPDATA/Tablet"
 }
 
 lumora_setup() {
@@ -83,7 +98,10 @@ lumora_setup() {
         wineboot -i >/dev/null 2>&1
         wineserver -w
     fi
-    wineserver -p >/dev/null 2>&1
+    wineserver -p >/dev/null 2>&1 || true  # already running is fine
+    # Start Wine's background services now, with nowhere to write: started by a
+    # test, they would inherit its output and CTest would wait for them.
+    wineboot >/dev/null 2>&1 </dev/null || true
     lumora_install_layout
     echo "Wine ready: WINEPREFIX=$WINEPREFIX DISPLAY=$DISPLAY"
 }

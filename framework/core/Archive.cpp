@@ -19,6 +19,20 @@ void CArchive::ReadBytes(void* dst, size_t n)
     pos_ += n;
 }
 
+const uint8_t* CArchive::Take(size_t n)
+{
+    if (n > Remaining()) throw ArchiveError(ArchiveError::Kind::EndOfFile, "archive ends early");
+    const uint8_t* p = data_.data() + pos_;
+    pos_ += n;
+    return p;
+}
+
+uint8_t* CArchive::Extend(size_t n)
+{
+    data_.resize(data_.size() + n);
+    return data_.data() + data_.size() - n;
+}
+
 void CArchive::RequireRecords(int32_t count, size_t recordSize) const
 {
     // A negative count read as the unsigned number it was written from is

@@ -35,6 +35,11 @@ public:
 
     void WriteBytes(const void* src, size_t n);
     void ReadBytes(void* dst, size_t n);
+    // Bulk access for records read or written field by field in a tight loop:
+    // Take returns the next n bytes (throws at the end), Extend appends n bytes
+    // to fill in. The pointer is valid until the next operation.
+    const uint8_t* Take(size_t n);
+    uint8_t* Extend(size_t n);
 
     // Loading a count of records that take at least recordSize bytes each:
     // fails as an early end of file when the rest of the archive cannot hold

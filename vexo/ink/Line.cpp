@@ -5,6 +5,37 @@
 #include "Archive.h"
 #include "PressureRange.h"
 
+namespace {
+// Points are the bulk of every page and recording: they are packed and
+// unpacked in one pass over the archive's buffer.
+void Put16(uint8_t*& p, uint16_t v)
+{
+    p[0] = static_cast<uint8_t>(v);
+    p[1] = static_cast<uint8_t>(v >> 8);
+    p += 2;
+}
+
+void Put32(uint8_t*& p, uint32_t v)
+{
+    for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
+    p += 4;
+}
+
+uint16_t Get16(const uint8_t*& p)
+{
+    uint16_t v = static_cast<uint16_t>(p[0] | (p[1] << 8));
+    p += 2;
+    return v;
+}
+
+uint32_t Get32(const uint8_t*& p)
+{
+    uint32_t v = p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
+    p += 4;
+    return v;
+}
+}  // namespace
+
 CLine::CLine() : maxPressure_(NewStrokeMaxPressure()) {}
 
 void CLine::SetStrokeStyle(ColourRef colour, uint16_t penKind)
@@ -41,7 +72,13 @@ void CLine::Serialize(fw::CArchive& ar)
         ar << static_cast<int32_t>(points_.size());
         ar << bounds_.left << bounds_.top << bounds_.right << bounds_.bottom;
         ar << colour_ << penKind_ << eraseTime_;
-        for (const PointRecord& p : points_) ar << p.x << p.y << p.width << p.time;
+        uint8_t* out = ar.Extend(points_.size() * kStoredPointSize);
+        for (const PointRecord& p : points_) {
+            Put16(out, static_cast<uint16_t>(p.x));
+            Put16(out, static_cast<uint16_t>(p.y));
+            Put16(out, static_cast<uint16_t>(p.width));
+            Put32(out, p.time);
+        }
         return;
     }
 
@@ -52,11 +89,12 @@ void CLine::Serialize(fw::CArchive& ar)
     ar >> colour_ >> penKind_ >> eraseTime_;
     ar.RequireRecords(count, kStoredPointSize);
     bounds_ = bounds;
-    points_.clear();
-    points_.reserve(static_cast<size_t>(count));
-    for (int32_t i = 0; i < count; ++i) {
-        PointRecord p{};
-        ar >> p.x >> p.y >> p.width >> p.time;
-        points_.push_back(p);
+    const uint8_t* in = ar.Take(static_cast<size_t>(count) * kStoredPointSize);
+    points_.resize(static_cast<size_t>(count));
+    for (PointRecord& p : points_) {
+        p.x = static_cast<int16_t>(Get16(in));
+        p.y = static_cast<int16_t>(Get16(in));
+        p.width = static_cast<int16_t>(Get16(in));
+        p.time = Get32(in);
     }
 }

@@ -14,6 +14,8 @@
 #define IDS_TOOL_ERASER 106
 #define IDS_TOOL_BRUSH 107
 #define IDS_TOOL_MARKER 108
+#define IDS_BLACK_SCREEN 113
+#define IDS_WHITE_SCREEN 114
 
 // The framework's standard Help command.
 #define ID_HELP_COMMAND 0xE146
