@@ -5,11 +5,14 @@
 #include <cstdint>
 #include <vector>
 
+#include "InkCanvas.h"
 #include "PenKinds.h"
+#include "SMLine.h"
 
 namespace fw {
 class CArchive;
 }
+class CEraserMask;
 
 struct PointRecord {
     int16_t x;
@@ -57,11 +60,30 @@ public:
     int MaxPressure() const { return maxPressure_; }
     uint32_t EraseTime() const { return eraseTime_; }
 
+    // Drawing. A hidden stroke (an eraser stroke, or one erased by the time
+    // the playback clock shows, or at all when nothing plays) is not drawn.
+    bool IsHidden() const;
+    void Draw(IInkCanvas& canvas);
+    // Draws point by point, waiting for each point's time on the playback
+    // clock; stops when the playing flag clears. Draws hidden strokes too.
+    void DrawTimed(IInkCanvas& canvas);
+    CSMLine& SoftRenderer() { return softRenderer_; }
+
+    // Erasing: the mask of this stroke as an eraser path, and whether this
+    // stroke lies on or inside such a path (its bounds inflated by 5 when it
+    // does, else an empty rectangle; eraser strokes are never hit).
+    CEraserMask BuildEraserMask() const;
+    InkRect HitTest(const CEraserMask& mask) const;
+
 private:
+    struct DrawHistory;
+    void DrawPoint(IInkCanvas& canvas, size_t i, DrawHistory& history);
+
     std::vector<PointRecord> points_;
     uint16_t penKind_ = kPenPen;
     int maxPressure_;
     uint32_t eraseTime_ = 0;
+    CSMLine softRenderer_;
     ColourRef colour_ = 0;
     InkRect bounds_;
 };

@@ -6,6 +6,9 @@
 
 #include "Line.h"
 
+class CEraserMask;
+class IStrokeLayer;
+
 class CLayer;
 
 class CLines {
@@ -38,6 +41,29 @@ public:
     // Load replaces the list's strokes. On a failed load the strokes read
     // completely so far stay in the list and the error propagates.
     void Serialize(fw::CArchive& ar);
+
+    // Drawing: every stroke in order, hidden ones skipped.
+    void DrawAll(IInkCanvas& canvas);
+    // The first n strokes (all for n = 0, none for n < 0) that are visible and
+    // whose bounds, inflated by 5, meet area.
+    void DrawInArea(IInkCanvas& canvas, const InkRect& area, int n);
+    // Timed drawing while the playing flag is set. After an eraser stroke the
+    // layer repaints what it erased; after an erase-all mark the layer
+    // restores its page picture. layer may be null (nothing is repainted).
+    void DrawTimed(IInkCanvas& canvas, IStrokeLayer* layer);
+
+    // The last stroke, when it is an eraser stroke, removes every earlier
+    // stroke it touches (deleteStrokes) or marks them erased at time.
+    // Returns the touched area; an empty rectangle, and nothing changed,
+    // when the list is empty or its last stroke is not an eraser stroke.
+    InkRect EraseWithLastStroke(bool deleteStrokes, uint32_t time);
+    // Marks every stroke the mask touches erased at time (0 marks nothing)
+    // and returns the touched area.
+    InkRect EraseTouched(const CEraserMask& mask, uint32_t time);
+    // The area stroke i, taken as an eraser, touches among the strokes before
+    // it, united with what layer reports for the same mask (layer may be
+    // null). Marks nothing.
+    InkRect GetTouchedArea(int i, IStrokeLayer* layer);
 
     CLayer* Owner() const { return owner_; }
     void SetOwner(CLayer* owner) { owner_ = owner; }

@@ -1,0 +1,60 @@
+// The portable part of drawing and erasing a full page: the rendering
+// decisions onto a plain 1920 x 1080 raster, and the eraser's hit test.
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "EraserMask.h"
+#include "InkBenchPage.h"
+
+namespace {
+
+class RasterCanvas : public IInkCanvas {
+public:
+    RasterCanvas() : pixels_(1920 * 1080, 0xFFFFFF) {}
+    void SolidLine(InkPoint, InkPoint to, int, ColourRef colour) override { Mark(to, colour); }
+    void MarkerCurve(const InkPoint (&p)[4], int, ColourRef colour) override { Mark(p[3], colour); }
+    void SoftSegment(InkPoint, InkPoint to, int, ColourRef colour) override { Mark(to, colour); }
+    ColourRef GetPixel(int x, int y) override { return Inside(x, y) ? pixels_[Index(x, y)] : kInvalidPixel; }
+    void SetPixel(int x, int y, ColourRef colour) override
+    {
+        if (Inside(x, y)) pixels_[Index(x, y)] = colour;
+    }
+
+private:
+    void Mark(InkPoint p, ColourRef colour) { SetPixel(p.x, p.y, colour); }
+    static bool Inside(int x, int y) { return x >= 0 && y >= 0 && x < 1920 && y < 1080; }
+    static size_t Index(int x, int y) { return static_cast<size_t>(y) * 1920 + static_cast<size_t>(x); }
+    std::vector<ColourRef> pixels_;
+};
+
+void BM_DrawAllDecisions(benchmark::State& state)
+{
+    CLines page;
+    inkbench::FillPage(page);
+    RasterCanvas canvas;
+    for (auto _ : state) {
+        page.DrawAll(canvas);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_DrawAllDecisions)->Unit(benchmark::kMillisecond);
+
+// The recording's variant (marking, not deleting) keeps the page the same
+// from one iteration to the next; it tests the same strokes.
+void BM_EraseWithLastStroke(benchmark::State& state)
+{
+    CLines page;
+    inkbench::FillPage(page);
+    inkbench::AddEraser(page);
+    int hits = 0;
+    for (auto _ : state) {
+        const InkRect touched = page.EraseWithLastStroke(false, 1);
+        benchmark::DoNotOptimize(touched);
+    }
+    for (int i = 0; i < page.Count(); ++i) hits += page.At(i).EraseTime() != 0;
+    state.counters["strokes_hit"] = hits;
+}
+BENCHMARK(BM_EraseWithLastStroke)->Unit(benchmark::kMillisecond);
+
+}  // namespace

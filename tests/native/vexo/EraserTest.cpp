@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include "EraserMask.h"
+#include "InkArea.h"
+#include "Lines.h"
+
+namespace {
+
+constexpr ColourRef kBlue = 0xFF0000;
+
+CLine& AddStroke(CLines& lines, uint16_t kind, std::initializer_list<InkPoint> points, int width = 6)
+{
+    CLine& stroke = lines.AddStroke(kind == kPenEraser ? 0 : kBlue, kind);
+    bool first = true;
+    for (const InkPoint& p : points) {
+        stroke.AddPoint(p.x, p.y, kind == kPenEraser ? (first ? 1 : 0) : width, 0);
+        first = false;
+    }
+    return stroke;
+}
+
+// A short pen stroke from (40,40) to (50,40); its bounds inflated by 5.
+void AddTarget(CLines& lines, uint16_t kind = kPenPen, int width = 6)
+{
+    AddStroke(lines, kind, {{40, 40}, {45, 40}, {50, 40}}, width);
+}
+constexpr InkRect kTargetArea{35, 35, 55, 45};
+
+TEST(Eraser, ClosedLoopRemovesWhatItEnclosesAndAnOpenCurveDoesNot)
+{
+    struct Case {
+        const char* name;
+        std::initializer_list<InkPoint> path;
+        bool removes;
+    } cases[] = {
+        {"square loop", {{30, 30}, {60, 30}, {60, 50}, {30, 50}, {30, 30}}, true},
+        {"square open on the left", {{30, 30}, {60, 30}, {60, 50}, {30, 50}}, false},
+        {"diagonal diamond", {{45, 25}, {65, 40}, {45, 55}, {25, 40}, {45, 25}}, true},
+        {"diamond with a small gap", {{45, 25}, {65, 40}, {45, 55}, {25, 40}, {41, 28}}, false},
+        {"diamond closed only diagonally", {{45, 25}, {65, 40}, {45, 55}, {25, 40}, {44, 26}}, true},
+        {"line across", {{45, 20}, {45, 60}}, true},
+        {"line beside", {{45, 43}, {60, 43}}, false},
+        {"dot on the stroke", {{45, 40}}, true},
+        {"dot one pixel off", {{47, 41}}, true},
+        {"dot two pixels off", {{47, 42}}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CLines lines;
+        AddTarget(lines);
+        AddStroke(lines, kPenEraser, c.path);
+        const InkRect touched = lines.EraseWithLastStroke(true, 0);
+        // The eraser stroke itself always goes.
+        ASSERT_EQ(lines.Count(), c.removes ? 0 : 1);
+        EXPECT_EQ(touched, c.removes ? kTargetArea : InkRect{});
+        if (!c.removes) {
+            EXPECT_EQ(lines.At(0).PenKind(), kPenPen);
+        }
+    }
+}
+
+TEST(Eraser, HitPenIsTheMarkersWidthPlusOneAndTwoPixelsForOtherStrokes)
+{
+    struct Case {
+        uint16_t kind;
+        int width;
+        int dotY;  // eraser dot at (45, dotY); the stroke runs along y = 40
+        bool hit;
+    } cases[] = {
+        {kPenMarker, 10, 45, true},  {kPenMarker, 10, 46, false},  // radius 5.5
+        {kPenMarker, 2, 41, true},   {kPenMarker, 2, 42, false},   // radius 1.5
+        {kPenBrush, 49, 41, true},   {kPenBrush, 49, 42, false},   // radius 1
+        {kPenPen, 10, 41, true},     {kPenPen, 10, 42, false},
+        {kPenBrush, 100, 44, true},  {kPenBrush, 100, 45, false},  // 3 * 2 + 2: radius 4
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.kind << " width " << c.width << " dot y " << c.dotY);
+        CLines lines;
+        AddTarget(lines, c.kind, c.width);
+        AddStroke(lines, kPenEraser, {{45, c.dotY}});
+        lines.EraseWithLastStroke(true, 0);
+        EXPECT_EQ(lines.Count(), c.hit ? 0 : 1);
+    }
+}
+
+TEST(Eraser, EraserStrokesAreNeverHitAndEveryTouchedStrokeGoes)
+{
+    CLines lines;
+    AddStroke(lines, kPenEraser, {{45, 10}, {45, 70}});              // an earlier eraser on the same path
+    AddTarget(lines);                                                 // crossed
+    AddStroke(lines, kPenMarker, {{30, 60}, {45, 60}, {60, 60}}, 6);  // crossed
+    AddStroke(lines, kPenPen, {{80, 40}, {90, 40}, {95, 40}});        // far away
+    AddStroke(lines, kPenEraser, {{45, 10}, {45, 70}});
+    const InkRect touched = lines.EraseWithLastStroke(true, 0);
+    ASSERT_EQ(lines.Count(), 2);
+    EXPECT_EQ(lines.At(0).PenKind(), kPenEraser);
+    EXPECT_EQ(lines.At(1).GetBounds().left, 80);
+    // Marker bounds (28,58)-(62,62) inflated, united with the target's.
+    EXPECT_EQ(touched, (InkRect{23, 35, 67, 67}));
+}
+
+TEST(Eraser, RecordingMarksInsteadOfDeletingAndKeepsTheFirstTime)
+{
+    CLines layer;
+    AddTarget(layer);
+    AddStroke(layer, kPenEraser, {{45, 20}, {45, 60}});
+    EXPECT_EQ(layer.EraseWithLastStroke(false, 1234), kTargetArea);
+    ASSERT_EQ(layer.Count(), 2);
+    EXPECT_EQ(layer.At(0).EraseTime(), 1234u);
+    EXPECT_EQ(layer.At(1).EraseTime(), 0u);
+
+    AddStroke(layer, kPenEraser, {{42, 20}, {42, 60}});
+    EXPECT_EQ(layer.EraseWithLastStroke(false, 5000), kTargetArea);
+    EXPECT_EQ(layer.At(0).EraseTime(), 1234u);
+}
+
+TEST(Eraser, WithoutAnEraserStrokeLastNothingIsErased)
+{
+    CLines empty;
+    EXPECT_EQ(empty.EraseWithLastStroke(true, 0), InkRect{});
+
+    // A hovering eraser trace stores no stroke: the page's last stroke is ink
+    // that crosses the one before it, and both must survive.
+    CLines page;
+    AddTarget(page);
+    AddStroke(page, kPenPen, {{45, 20}, {45, 30}, {45, 60}});
+    EXPECT_EQ(page.EraseWithLastStroke(true, 0), InkRect{});
+    EXPECT_EQ(page.Count(), 2);
+}
+
+TEST(Eraser, TouchedAreaAndEraseTouchedFollowTheMask)
+{
+    CLines lines;
+    AddTarget(lines);
+    AddStroke(lines, kPenPen, {{80, 40}, {90, 40}, {95, 40}});
+    AddStroke(lines, kPenEraser, {{45, 20}, {45, 60}});
+    EXPECT_EQ(lines.GetTouchedArea(2, nullptr), kTargetArea);
+    EXPECT_EQ(lines.At(0).EraseTime(), 0u);
+
+    const CEraserMask mask = lines.At(2).BuildEraserMask();
+    EXPECT_EQ(mask.Rect(), (InkRect{40, 15, 50, 65}));
+    EXPECT_EQ(lines.EraseTouched(mask, 0), kTargetArea);
+    EXPECT_EQ(lines.At(0).EraseTime(), 0u);
+    EXPECT_EQ(lines.EraseTouched(mask, 77), kTargetArea);
+    EXPECT_EQ(lines.At(0).EraseTime(), 77u);
+    EXPECT_EQ(lines.At(1).EraseTime(), 0u);
+}
+
+TEST(Eraser, AnImplausiblyLargeEraserCoversNothing)
+{
+    CLines lines;
+    AddTarget(lines);
+    AddStroke(lines, kPenEraser, {{-30000, -30000}, {30000, 30000}});
+    EXPECT_EQ(lines.EraseWithLastStroke(true, 0), InkRect{});
+    EXPECT_EQ(lines.Count(), 1);
+}
+
+}  // namespace

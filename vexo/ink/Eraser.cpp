@@ -1,0 +1,84 @@
+// Whole-stroke erasing: an eraser stroke's path and the areas it encloses
+// remove every earlier stroke with a pixel there.
+#include "EraserMask.h"
+#include "InkArea.h"
+#include "Lines.h"
+#include "StrokeLayer.h"
+
+namespace {
+
+constexpr int kAreaMargin = 5;
+
+}  // namespace
+
+CEraserMask CLine::BuildEraserMask() const { return CEraserMask(points_, bounds_); }
+
+InkRect CLine::HitTest(const CEraserMask& mask) const
+{
+    if (penKind_ == kPenEraser || points_.empty()) return {};
+    const InkRect area = InflateArea(bounds_, kAreaMargin);
+    const InkRect clip = IntersectArea(area, mask.Rect());
+    if (IsEmptyArea(clip)) return {};
+
+    // The hit pen: a marker with its full nib plus a pixel, any other stroke
+    // with a thin pen that widens only for very wide stored widths.
+    for (size_t i = 0; i < points_.size(); ++i) {
+        const PointRecord& p = points_[i];
+        const PointRecord& from = points_[i == 0 ? 0 : i - 1];
+        const int64_t penWidth = penKind_ == kPenMarker
+                                     ? int64_t{p.width} + 1
+                                     : int64_t{maxPressure_ / 256} * (p.width / 50) + 2;
+        const double radius = penWidth <= 1 ? 0.5 : static_cast<double>(penWidth) / 2;
+        if (mask.SegmentTouches({from.x, from.y}, {p.x, p.y}, radius, clip)) return area;
+    }
+    return {};
+}
+
+InkRect CLines::EraseWithLastStroke(bool deleteStrokes, uint32_t time)
+{
+    // Only an eraser stroke erases: a pen-up with nothing stored (a hovering
+    // eraser trace) must not turn the page's last ink stroke into an eraser.
+    if (strokes_.empty() || strokes_.back()->PenKind() != kPenEraser) return {};
+
+    const int k = Count() - 1;
+    const CEraserMask mask = At(k).BuildEraserMask();
+    if (deleteStrokes) {
+        RemoveAt(k);
+    } else {
+        At(k).SetErased(time);
+    }
+
+    InkRect touched;
+    for (int i = k - 1; i >= 0; --i) {
+        const InkRect hit = At(i).HitTest(mask);
+        if (IsEmptyArea(hit)) continue;
+        touched = UnionArea(touched, hit);
+        if (deleteStrokes) {
+            RemoveAt(i);
+        } else {
+            At(i).SetErased(time);
+        }
+    }
+    return touched;
+}
+
+InkRect CLines::EraseTouched(const CEraserMask& mask, uint32_t time)
+{
+    InkRect touched;
+    for (int i = Count() - 1; i >= 0; --i) {
+        const InkRect hit = At(i).HitTest(mask);
+        if (IsEmptyArea(hit)) continue;
+        touched = UnionArea(touched, hit);
+        At(i).SetErased(time);
+    }
+    return touched;
+}
+
+InkRect CLines::GetTouchedArea(int i, IStrokeLayer* layer)
+{
+    const CEraserMask mask = At(i).BuildEraserMask();
+    InkRect touched;
+    for (int j = i - 1; j >= 0; --j) touched = UnionArea(touched, At(j).HitTest(mask));
+    if (layer) touched = UnionArea(touched, layer->GetTouchedArea(mask));
+    return touched;
+}

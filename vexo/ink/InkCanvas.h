@@ -1,0 +1,35 @@
+#pragma once
+// The surface strokes are drawn on. The stroke code decides which segment,
+// curve and pixel to draw; a canvas only knows how to put it on its device
+// (GDI+ and GDI on Windows, a recording raster in tests).
+#include <cstdint>
+
+#include "PenKinds.h"
+
+struct InkPoint {
+    int x = 0;
+    int y = 0;
+
+    bool operator==(const InkPoint& o) const { return x == o.x && y == o.y; }
+    bool operator!=(const InkPoint& o) const { return !(*this == o); }
+};
+
+// What GetPixel reports for a pixel outside the surface or its clipping.
+constexpr ColourRef kInvalidPixel = 0xFFFFFFFF;
+
+class IInkCanvas {
+public:
+    virtual ~IInkCanvas() = default;
+
+    // Opaque pen: round start cap, flat end and dash caps, round join.
+    virtual void SolidLine(InkPoint from, InkPoint to, int width, ColourRef colour) = 0;
+    // Translucent (alpha 200) slanted nib, flat caps, round join: one cubic
+    // Bezier curve through the four control points.
+    virtual void MarkerCurve(const InkPoint (&points)[4], int width, ColourRef colour) = 0;
+    // Opaque pen with round caps and join, for the soft renderer's segments.
+    virtual void SoftSegment(InkPoint from, InkPoint to, int width, ColourRef colour) = 0;
+
+    // Single pixels for the soft renderer's dots.
+    virtual ColourRef GetPixel(int x, int y) = 0;
+    virtual void SetPixel(int x, int y, ColourRef colour) = 0;
+};

@@ -1,0 +1,79 @@
+// Drawing of one stored stroke: its pen kind picks the pen setup, and the
+// three most recent positions decide which segments and curves appear.
+#include "Line.h"
+#include "PlaybackClock.h"
+
+namespace {
+
+constexpr InkPoint kNoPoint{-1, -1};
+
+bool Known(InkPoint p) { return p.x >= 0 && p.y >= 0; }
+
+// The clock steps by 100 ms, so a stroke is hidden one step early rather
+// than one step late.
+constexpr int64_t kEraseLead = 100;
+
+}  // namespace
+
+struct CLine::DrawHistory {
+    InkPoint p2 = kNoPoint;
+    InkPoint p1 = kNoPoint;
+    InkPoint p0 = kNoPoint;
+};
+
+bool CLine::IsHidden() const
+{
+    if (penKind_ == kPenEraser) return true;
+    if (eraseTime_ == 0) return false;
+    if (!IsPlaying()) return true;
+    return int64_t{PlaybackClock()} > int64_t{eraseTime_} - kEraseLead;
+}
+
+void CLine::Draw(IInkCanvas& canvas)
+{
+    if (IsHidden()) return;
+    DrawHistory history;
+    for (size_t i = 0; i < points_.size(); ++i) DrawPoint(canvas, i, history);
+}
+
+void CLine::DrawTimed(IInkCanvas& canvas)
+{
+    DrawHistory history;
+    for (size_t i = 0; i < points_.size() && IsPlaying(); ++i) {
+        const int64_t wait = int64_t{points_[i].time} - int64_t{PlaybackClock()};
+        if (wait > 0) {
+            PlaybackSleep(static_cast<uint32_t>(wait));
+            if (!IsPlaying()) break;
+        }
+        DrawPoint(canvas, i, history);
+    }
+}
+
+void CLine::DrawPoint(IInkCanvas& canvas, size_t i, DrawHistory& h)
+{
+    const PointRecord& p = points_[i];
+    const InkPoint here{p.x, p.y};
+    if (i == 0) {
+        h.p0 = here;
+        if (penKind_ != kPenMarker)
+            softRenderer_.DrawStep(canvas, 0, 0, p.x, p.y, p.width, colour_, CSMLine::kFirstPoint, maxPressure_);
+    } else if (penKind_ == kPenPen) {
+        // The first segment is covered by the start dot; a start on the
+        // screen's top or left edge marks a position the pen never had.
+        if (Known(h.p2) && Known(h.p1) && Known(h.p0) && h.p0.x > 0 && h.p0.y > 0)
+            canvas.SolidLine(h.p0, here, p.width, colour_);
+    } else if (penKind_ == kPenMarker) {
+        if (Known(h.p2) && Known(h.p1) && Known(h.p0)) {
+            const InkPoint curve[4] = {h.p2, h.p1, h.p0, here};
+            canvas.MarkerCurve(curve, p.width, colour_);
+            h.p1 = kNoPoint;
+            h.p0 = kNoPoint;
+        }
+    } else {
+        const int phase = i + 1 == points_.size() ? CSMLine::kLastPoint : CSMLine::kMiddlePoint;
+        softRenderer_.DrawStep(canvas, h.p0.x, h.p0.y, p.x, p.y, p.width, colour_, phase, maxPressure_);
+    }
+    h.p2 = h.p1;
+    h.p1 = h.p0;
+    h.p0 = here;
+}

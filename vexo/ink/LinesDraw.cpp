@@ -1,0 +1,53 @@
+// Drawing a stroke list at once, inside an area, or against the playback clock.
+#include <algorithm>
+
+#include "InkArea.h"
+#include "Lines.h"
+#include "PlaybackClock.h"
+#include "StrokeLayer.h"
+
+namespace {
+
+// Both rectangles' extent; unlike a union of areas it keeps a straight
+// eraser path whose bounds have no height or no width.
+InkRect Enclosing(const InkRect& a, const InkRect& b)
+{
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
+
+}  // namespace
+
+void CLines::DrawAll(IInkCanvas& canvas)
+{
+    for (auto& stroke : strokes_) stroke->Draw(canvas);
+}
+
+void CLines::DrawInArea(IInkCanvas& canvas, const InkRect& area, int n)
+{
+    if (n < 0) return;
+    const size_t count = n == 0 ? strokes_.size() : std::min(strokes_.size(), static_cast<size_t>(n));
+    for (size_t i = 0; i < count; ++i) {
+        CLine& stroke = *strokes_[i];
+        if (!stroke.IsHidden() && AreasMeet(InflateArea(stroke.GetBounds(), 5), area)) stroke.Draw(canvas);
+    }
+}
+
+void CLines::DrawTimed(IInkCanvas& canvas, IStrokeLayer* layer)
+{
+    for (int i = 0; i < Count() && IsPlaying(); ++i) {
+        CLine& stroke = At(i);
+        stroke.DrawTimed(canvas);
+        if (!layer) continue;
+        if (stroke.PenKind() == kPenEraser) {
+            // The strokes it erased carry its time and now count as hidden,
+            // so repainting the area without them makes them vanish.
+            InkRect area = stroke.GetBounds();
+            const InkRect touched = GetTouchedArea(i, layer);
+            if (!IsEmptyArea(touched)) area = Enclosing(area, InflateArea(touched, 5));
+            layer->RepaintArea(canvas, InflateArea(area, 5), i);
+        } else if (stroke.PenKind() == kPenEraseAll) {
+            layer->RestorePicture(canvas);
+        }
+    }
+}

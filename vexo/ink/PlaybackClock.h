@@ -1,0 +1,24 @@
+#pragma once
+// The process-wide playing flag and playback clock. The player's clock thread
+// advances the clock while its painter thread draws strokes against it; both
+// are single words read without locks, and the flag is the only way to stop
+// timed drawing early.
+#include <cstdint>
+
+bool IsPlaying();
+void SetPlaying(bool playing);
+
+// Playback position in milliseconds.
+uint32_t PlaybackClock();
+void SetPlaybackClock(uint32_t ms);
+void AdvancePlaybackClock(uint32_t ms);
+
+// Waits ms milliseconds for timed drawing, in slices short enough to notice
+// a cleared playing flag within one clock step; returns at once when the flag
+// clears.
+void PlaybackSleep(uint32_t ms);
+
+// Tests replace the slice sleeper (ms is at most one clock step); nullptr
+// restores the real one.
+using PlaybackSleeper = void (*)(uint32_t ms);
+void SetPlaybackSleeperForTesting(PlaybackSleeper sleeper);
