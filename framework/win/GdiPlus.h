@@ -1,6 +1,7 @@
 #pragma once
 // GDI+ with the project's NOMINMAX: its headers expect min and max in scope.
 #include <windows.h>
+#include <objidl.h>  // gdiplus.h needs PROPID, which WIN32_LEAN_AND_MEAN leaves out
 
 #include <algorithm>
 

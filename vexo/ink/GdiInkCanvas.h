@@ -4,7 +4,6 @@
 // canvas serves one drawing pass; its graphics object and pens are shared by
 // every segment of the same setup and released with the canvas.
 #include <windows.h>
-#include <objidl.h>  // gdiplus.h needs PROPID, which WIN32_LEAN_AND_MEAN leaves out
 
 #include <map>
 #include <tuple>
