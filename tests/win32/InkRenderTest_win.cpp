@@ -2,6 +2,9 @@
 // reading utilities of the eraser.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
 #include <vector>
 
 #include "EraseBitmap.h"
@@ -116,6 +119,161 @@ TEST_F(InkRender, BitmapRowsAreReadAsPadded24BitPixels)
     EXPECT_EQ(buffer[2], 10);
     EXPECT_EQ(buffer[3], 0xFF);
     EXPECT_FALSE(MemoryTransferToBuffer(dc_, small, size - 1, buffer.data()));
+}
+
+// The canvas draws a run of segments as one path and moves a dot's pixels
+// as one block. Held against a canvas that draws every segment on its own
+// and every pixel with GetPixel/SetPixel, on each kind of memory bitmap.
+class OneByOneCanvas : public CGdiInkCanvas {
+public:
+    using CGdiInkCanvas::CGdiInkCanvas;
+    void SolidLine(InkPoint from, InkPoint to, int width, ColourRef colour) override
+    {
+        CGdiInkCanvas::SolidLine(from, to, width, colour);
+        Flush();
+    }
+    void SoftSegment(InkPoint from, InkPoint to, int width, ColourRef colour) override
+    {
+        CGdiInkCanvas::SoftSegment(from, to, width, colour);
+        Flush();
+    }
+    void ReadPixels(int left, int top, int width, int height, ColourRef* out) override
+    {
+        IInkCanvas::ReadPixels(left, top, width, height, out);
+    }
+    void WritePixels(int left, int top, int width, int height, const ColourRef* in) override
+    {
+        IInkCanvas::WritePixels(left, top, width, height, in);
+    }
+};
+
+class InkCanvasBatching : public ::testing::Test {
+protected:
+    static constexpr int kWidth = 120;
+    static constexpr int kHeight = 80;
+
+    struct Surface {
+        const char* name;
+        std::function<HBITMAP(HDC)> make;
+        bool clipped;
+    };
+
+    static HBITMAP Dib(HDC dc, int bits, bool bottomUp)
+    {
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = kWidth;
+        info.bmiHeader.biHeight = bottomUp ? kHeight : -kHeight;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = static_cast<WORD>(bits);
+        info.bmiHeader.biCompression = BI_RGB;
+        void* p = nullptr;
+        return CreateDIBSection(dc, &info, DIB_RGB_COLORS, &p, nullptr, 0);
+    }
+    static std::vector<Surface> Surfaces()
+    {
+        auto ddb = [](HDC dc) { return CreateCompatibleBitmap(dc, kWidth, kHeight); };
+        return {{"screen-compatible bitmap", ddb, false},
+                {"32-bit DIB, bottom-up", [](HDC dc) { return Dib(dc, 32, true); }, false},
+                {"32-bit DIB, top-down", [](HDC dc) { return Dib(dc, 32, false); }, false},
+                {"24-bit DIB", [](HDC dc) { return Dib(dc, 24, true); }, false},
+                {"32-bit DIB, clipped", [](HDC dc) { return Dib(dc, 32, true); }, true},
+                {"screen-compatible bitmap, clipped", ddb, true}};
+    }
+
+    // Draws the strokes with a Canvas on a fresh surface; its pixels.
+    template <typename Canvas>
+    std::vector<COLORREF> Render(const Surface& surface, CLines& lines)
+    {
+        fw::ScopedGetDC screen(nullptr);
+        fw::ScopedMemDC dc(screen);
+        fw::ScopedBitmap bitmap(surface.make(screen));
+        EXPECT_TRUE(bitmap);
+        fw::ScopedSelect select(dc, bitmap);
+        RECT all = {0, 0, kWidth, kHeight};
+        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        if (surface.clipped) {
+            // A region that is not a rectangle, and a moved origin.
+            fw::ScopedRegion clip(CreateEllipticRgn(10, 5, 110, 75));
+            SelectClipRgn(dc, clip);
+            SetViewportOrgEx(dc, 3, 2, nullptr);
+        }
+        {
+            Canvas canvas(dc);
+            lines.DrawAll(canvas);
+        }
+        SetViewportOrgEx(dc, 0, 0, nullptr);
+        SelectClipRgn(dc, nullptr);
+        std::vector<COLORREF> pixels;
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x) pixels.push_back(GetPixel(dc, x, y) & 0xFFFFFF);
+        return pixels;
+    }
+
+    // Pixels where a channel differs by more than tolerance.
+    static int Differences(const std::vector<COLORREF>& a, const std::vector<COLORREF>& b, int tolerance = 0)
+    {
+        int n = 0;
+        for (size_t i = 0; i < a.size(); ++i) {
+            int most = 0;
+            for (int shift : {0, 8, 16})
+                most = std::max(most, std::abs(static_cast<int>((a[i] >> shift) & 0xFF) -
+                                               static_cast<int>((b[i] >> shift) & 0xFF)));
+            n += most > tolerance;
+        }
+        return n;
+    }
+    static int Painted(const std::vector<COLORREF>& pixels)
+    {
+        return Differences(pixels, std::vector<COLORREF>(pixels.size(), kWhite));
+    }
+
+    fw::ScopedGdiplus gdiplus_;
+};
+
+TEST_F(InkCanvasBatching, DotsBlendExactlyAsPixelByPixel)
+{
+    ASSERT_TRUE(gdiplus_.Ok());
+    CLines lines;
+    // Ink beneath, then wide soft dots over it, in the middle and cut by
+    // every edge of the surface.
+    CLine& under = lines.AddStroke(RGB(0, 0, 255), kPenPen);
+    for (int x : {5, 30, 60, 90, 115}) under.AddPoint(x, 40, 10, 0);
+    const POINT dots[] = {{60, 40}, {0, 0}, {2, 40}, {119, 79}, {60, 78}, {117, 3}, {15, 12}};
+    int width = 170;
+    for (const POINT& p : dots) {
+        lines.AddStroke(RGB(255, 0, 0), kPenBrush).AddPoint(p.x, p.y, width, 0);
+        width += 60;
+    }
+    for (const Surface& surface : Surfaces()) {
+        SCOPED_TRACE(surface.name);
+        const auto reference = Render<OneByOneCanvas>(surface, lines);
+        EXPECT_EQ(Render<CGdiInkCanvas>(surface, lines), reference);
+        EXPECT_GT(Painted(reference), 600);
+    }
+}
+
+TEST_F(InkCanvasBatching, SegmentRunsCoverWhatSeparateSegmentsCover)
+{
+    ASSERT_TRUE(gdiplus_.Ok());
+    CLines lines;
+    // Zigzags that turn back on themselves, a brush whose steps leave gaps
+    // between its segments, and a thin pen crossing the brush.
+    CLine& pen = lines.AddStroke(RGB(0, 0, 0), kPenPen);
+    for (int i = 0; i < 40; ++i) pen.AddPoint(10 + i * 2, 15 + (i % 8 < 4 ? i % 4 : 4 - i % 4) * 2, 6, 0);
+    CLine& brush = lines.AddStroke(RGB(0, 160, 0), kPenBrush);
+    for (int i = 0; i < 60; ++i) brush.AddPoint(10 + i * 3 / 2, 45 + (i % 6) * 2 - 5 * (i / 30), i ? 25 : 500, 0);
+    CLine& thin = lines.AddStroke(RGB(0, 0, 200), kPenPen);
+    for (int i = 0; i < 30; ++i) thin.AddPoint(20 + i * 3, 70 - i, 2, 0);
+    for (const Surface& surface : Surfaces()) {
+        SCOPED_TRACE(surface.name);
+        const auto reference = Render<OneByOneCanvas>(surface, lines);
+        const int painted = Painted(reference);
+        EXPECT_GT(painted, 1000);
+        // One path against overlapping separate segments: only the
+        // anti-aliasing along the outline may differ.
+        EXPECT_LE(Differences(Render<CGdiInkCanvas>(surface, lines), reference, 96), painted / 50);
+    }
 }
 
 }  // namespace

@@ -3,6 +3,12 @@
 // with the standard graphics setup, GDI for the soft renderer's pixels. One
 // canvas serves one drawing pass; its graphics object and pens are shared by
 // every segment of the same setup and released with the canvas.
+//
+// Speed: every GDI+ call has a large fixed cost, so a run of opaque segments
+// of the same pen is collected into one path (one figure per segment, so the
+// caps stay those of separate lines) and drawn with one call when something
+// else is drawn or read. Pixels of a memory bitmap are read and written a
+// dot's square at a time through a small bitmap of the canvas.
 #include <windows.h>
 
 #include <map>
@@ -32,6 +38,8 @@ public:
     void SoftSegment(InkPoint from, InkPoint to, int width, ColourRef colour) override;
     ColourRef GetPixel(int x, int y) override;
     void SetPixel(int x, int y, ColourRef colour) override;
+    void ReadPixels(int left, int top, int width, int height, ColourRef* out) override;
+    void WritePixels(int left, int top, int width, int height, const ColourRef* in) override;
 
 private:
     enum class PenSetup { kSolid, kMarker, kSoft };
@@ -40,6 +48,13 @@ private:
     Gdiplus::GpGraphics* Graphics();
     Gdiplus::GpPen* Pen(PenSetup setup, int width, ColourRef colour);
     void ReleasePens();
+    void AddSegment(PenSetup setup, InkPoint from, InkPoint to, int width, ColourRef colour);
+    void DrawPendingSegments();
+
+    // How the pixels of the device context are reached.
+    enum class PixelAccess { kUnknown, kBlit, kSingle };
+    void PreparePixels();
+    bool Readable(int deviceX, int deviceY) const;
 
     HDC dc_;
     Gdiplus::GpGraphics* graphics_ = nullptr;
@@ -47,6 +62,25 @@ private:
     bool gdiplusPending_ = false;
     std::map<PenKey, Gdiplus::GpPen*> pens_;
     HGDIOBJ oldBrush_ = nullptr;  // set while the DC brush is selected for pixels
+
+    bool segmentRuns_ = true;  // runs of segments are drawn as one path
+    Gdiplus::GpPath* segments_ = nullptr;  // collected, not yet drawn
+    PenKey segmentsPen_{};
+    int segmentCount_ = 0;
+    RECT segmentsBounds_{};
+    InkPoint segmentsEnd_{};
+
+    PixelAccess pixelAccess_ = PixelAccess::kUnknown;
+    POINT origin_{};  // device position of the logical origin
+    int surfaceWidth_ = 0;
+    int surfaceHeight_ = 0;
+    HRGN clip_ = nullptr;  // device clipping region, or null for none
+    RECT clipBox_{};
+    bool clipIsRect_ = true;
+    HDC scratchDc_ = nullptr;  // kBlit: a 32-bit bitmap as big as the largest dot
+    HBITMAP scratch_ = nullptr;
+    HGDIOBJ oldScratch_ = nullptr;
+    BYTE* scratchBits_ = nullptr;
 };
 
 // Drawing on a device context with the wait cursor shown meanwhile.

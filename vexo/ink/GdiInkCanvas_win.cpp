@@ -1,6 +1,9 @@
 #include "GdiInkCanvas.h"
 
+#include <algorithm>
+
 #include "Lines.h"
+#include "SMLine.h"
 
 namespace gp = Gdiplus::DllExports;
 
@@ -11,6 +14,31 @@ constexpr BYTE kMarkerAlpha = 200;
 // Many brush widths and colours on one page: the cache starts over rather
 // than hold a pen for each.
 constexpr size_t kMaxCachedPens = 64;
+// Collected segments are drawn once they are this many, or before their
+// bounds grow past this area: the platform composes each drawing over its
+// bounding box, and strokes far apart would make that box large.
+constexpr int kMaxCollectedSegments = 1024;
+constexpr long kMaxCollectedArea = 256 * 256;
+// The largest pixel block moved through the scratch bitmap.
+constexpr int kScratchSide = 2 * CSMLine::kMaxDotRadius + 1;
+
+ColourRef FromBgr(const BYTE* p) { return p[2] | (ColourRef{p[1]} << 8) | (ColourRef{p[0]} << 16); }
+
+void ToBgr(ColourRef colour, BYTE* p)
+{
+    p[0] = static_cast<BYTE>(colour >> 16);
+    p[1] = static_cast<BYTE>(colour >> 8);
+    p[2] = static_cast<BYTE>(colour);
+}
+
+RECT SegmentBounds(InkPoint from, InkPoint to, int width)
+{
+    const int half = width / 2 + 2;
+    return {std::min(from.x, to.x) - half, std::min(from.y, to.y) - half, std::max(from.x, to.x) + half,
+            std::max(from.y, to.y) + half};
+}
+
+long Area(const RECT& r) { return long{r.right - r.left} * long{r.bottom - r.top}; }
 
 Gdiplus::ARGB ToArgb(ColourRef colour, BYTE alpha)
 {
@@ -37,13 +65,21 @@ CGdiInkCanvas::CGdiInkCanvas(HDC dc) : dc_(dc) {}
 CGdiInkCanvas::~CGdiInkCanvas()
 {
     Flush();
+    if (segments_) gp::GdipDeletePath(segments_);
     ReleasePens();
     if (graphics_) gp::GdipDeleteGraphics(graphics_);
     if (oldBrush_) SelectObject(dc_, oldBrush_);
+    if (clip_) DeleteObject(clip_);
+    if (scratchDc_) {
+        SelectObject(scratchDc_, oldScratch_);
+        DeleteDC(scratchDc_);
+    }
+    if (scratch_) DeleteObject(scratch_);
 }
 
 void CGdiInkCanvas::Flush()
 {
+    DrawPendingSegments();
     if (graphics_ && gdiplusPending_) gp::GdipFlush(graphics_, Gdiplus::FlushIntentionSync);
     gdiplusPending_ = false;
 }
@@ -59,6 +95,16 @@ Gdiplus::GpGraphics* CGdiInkCanvas::Graphics()
     gp::GdipSetSmoothingMode(graphics_, Gdiplus::SmoothingModeHighQuality);
     gp::GdipSetCompositingMode(graphics_, Gdiplus::CompositingModeSourceOver);
     gp::GdipSetCompositingQuality(graphics_, Gdiplus::CompositingQualityGammaCorrected);
+
+    // Some GDI+ implementations fill the outline of a wide polyline drawn on
+    // a 32-bit DIB section by the alternate rule, leaving holes where the
+    // stroke crosses itself; there every segment is drawn on its own.
+    if (GetObjectType(dc_) == OBJ_MEMDC) {
+        DIBSECTION dib;
+        const HGDIOBJ bitmap = GetCurrentObject(dc_, OBJ_BITMAP);
+        if (bitmap && GetObject(bitmap, sizeof(dib), &dib) == sizeof(dib) && dib.dsBm.bmBitsPixel == 32)
+            segmentRuns_ = false;
+    }
     return graphics_;
 }
 
@@ -106,13 +152,49 @@ void CGdiInkCanvas::ReleasePens()
     pens_.clear();
 }
 
-void CGdiInkCanvas::SolidLine(InkPoint from, InkPoint to, int width, ColourRef colour)
+void CGdiInkCanvas::AddSegment(PenSetup setup, InkPoint from, InkPoint to, int width, ColourRef colour)
 {
     Gdiplus::GpGraphics* g = Graphics();
-    Gdiplus::GpPen* pen = g ? Pen(PenSetup::kSolid, width, colour) : nullptr;
-    if (!pen) return;
-    gp::GdipDrawLineI(g, pen, from.x, from.y, to.x, to.y);
-    gdiplusPending_ = true;
+    if (!g) return;
+    const PenKey key{setup, width, colour};
+    RECT bounds = SegmentBounds(from, to, width);
+    if (segmentCount_ > 0) {
+        RECT both;
+        UnionRect(&both, &segmentsBounds_, &bounds);
+        if (key != segmentsPen_ || from != segmentsEnd_ || Area(both) > kMaxCollectedArea) DrawPendingSegments();
+        else bounds = both;
+    }
+    if (!segmentRuns_ ||
+        (!segments_ && gp::GdipCreatePath(Gdiplus::FillModeWinding, &segments_) != Gdiplus::Ok)) {
+        segments_ = nullptr;
+        if (Gdiplus::GpPen* pen = Pen(setup, width, colour)) {
+            gp::GdipDrawLineI(g, pen, from.x, from.y, to.x, to.y);
+            gdiplusPending_ = true;
+        }
+        return;
+    }
+    segmentsEnd_ = to;
+    if (gp::GdipAddPathLineI(segments_, from.x, from.y, to.x, to.y) != Gdiplus::Ok) return;
+    segmentsPen_ = key;
+    segmentsBounds_ = bounds;
+    if (++segmentCount_ >= kMaxCollectedSegments) DrawPendingSegments();
+}
+
+void CGdiInkCanvas::DrawPendingSegments()
+{
+    if (segmentCount_ == 0) return;
+    segmentCount_ = 0;
+    const auto [setup, width, colour] = segmentsPen_;
+    if (Gdiplus::GpPen* pen = Pen(setup, width, colour)) {
+        gp::GdipDrawPath(graphics_, pen, segments_);
+        gdiplusPending_ = true;
+    }
+    gp::GdipResetPath(segments_);
+}
+
+void CGdiInkCanvas::SolidLine(InkPoint from, InkPoint to, int width, ColourRef colour)
+{
+    AddSegment(PenSetup::kSolid, from, to, width, colour);
 }
 
 void CGdiInkCanvas::MarkerCurve(const InkPoint (&p)[4], int width, ColourRef colour)
@@ -120,17 +202,14 @@ void CGdiInkCanvas::MarkerCurve(const InkPoint (&p)[4], int width, ColourRef col
     Gdiplus::GpGraphics* g = Graphics();
     Gdiplus::GpPen* pen = g ? Pen(PenSetup::kMarker, width, colour) : nullptr;
     if (!pen) return;
+    DrawPendingSegments();  // keep the order of drawing
     gp::GdipDrawBezierI(g, pen, p[0].x, p[0].y, p[1].x, p[1].y, p[2].x, p[2].y, p[3].x, p[3].y);
     gdiplusPending_ = true;
 }
 
 void CGdiInkCanvas::SoftSegment(InkPoint from, InkPoint to, int width, ColourRef colour)
 {
-    Gdiplus::GpGraphics* g = Graphics();
-    Gdiplus::GpPen* pen = g ? Pen(PenSetup::kSoft, width, colour) : nullptr;
-    if (!pen) return;
-    gp::GdipDrawLineI(g, pen, from.x, from.y, to.x, to.y);
-    gdiplusPending_ = true;
+    AddSegment(PenSetup::kSoft, from, to, width, colour);
 }
 
 ColourRef CGdiInkCanvas::GetPixel(int x, int y)
@@ -146,6 +225,89 @@ void CGdiInkCanvas::SetPixel(int x, int y, ColourRef colour)
     if (!oldBrush_) oldBrush_ = SelectObject(dc_, GetStockObject(DC_BRUSH));
     SetDCBrushColor(dc_, colour);
     PatBlt(dc_, x, y, 1, 1, PATCOPY);
+}
+
+void CGdiInkCanvas::PreparePixels()
+{
+    Flush();
+    GdiFlush();  // batched GDI drawing must reach the bits first
+    if (pixelAccess_ != PixelAccess::kUnknown) return;
+    pixelAccess_ = PixelAccess::kSingle;
+
+    // Only for a memory bitmap addressed in pixels is it plain which pixels
+    // GetPixel could read; elsewhere pixels go one by one.
+    if (GetObjectType(dc_) != OBJ_MEMDC || GetMapMode(dc_) != MM_TEXT || GetGraphicsMode(dc_) != GM_COMPATIBLE)
+        return;
+    const auto bitmap = static_cast<HBITMAP>(GetCurrentObject(dc_, OBJ_BITMAP));
+    BITMAP bm;
+    if (!bitmap || GetObject(bitmap, sizeof(bm), &bm) != sizeof(bm)) return;
+    origin_ = {0, 0};
+    LPtoDP(dc_, &origin_, 1);
+    surfaceWidth_ = bm.bmWidth;
+    surfaceHeight_ = bm.bmHeight;
+    clip_ = CreateRectRgn(0, 0, 0, 0);
+    if (clip_ && GetClipRgn(dc_, clip_) == 1) {
+        clipIsRect_ = GetRgnBox(clip_, &clipBox_) == SIMPLEREGION;
+    } else {
+        if (clip_) DeleteObject(clip_);
+        clip_ = nullptr;
+    }
+
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = kScratchSide;
+    info.bmiHeader.biHeight = -kScratchSide;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    scratch_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    scratchDc_ = scratch_ ? CreateCompatibleDC(dc_) : nullptr;
+    if (!scratchDc_) return;
+    oldScratch_ = SelectObject(scratchDc_, scratch_);
+    scratchBits_ = static_cast<BYTE*>(bits);
+    pixelAccess_ = PixelAccess::kBlit;
+}
+
+bool CGdiInkCanvas::Readable(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= surfaceWidth_ || y >= surfaceHeight_) return false;
+    if (!clip_) return true;
+    if (clipIsRect_) return x >= clipBox_.left && x < clipBox_.right && y >= clipBox_.top && y < clipBox_.bottom;
+    return PtInRegion(clip_, x, y) != FALSE;
+}
+
+void CGdiInkCanvas::ReadPixels(int left, int top, int width, int height, ColourRef* out)
+{
+    PreparePixels();
+    if (pixelAccess_ != PixelAccess::kBlit || width > kScratchSide || height > kScratchSide) {
+        IInkCanvas::ReadPixels(left, top, width, height, out);
+        return;
+    }
+    BitBlt(scratchDc_, 0, 0, width, height, dc_, left, top, SRCCOPY);
+    GdiFlush();
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x, ++out) {
+            const bool readable = Readable(left + x + origin_.x, top + y + origin_.y);
+            *out = readable ? FromBgr(scratchBits_ + (y * kScratchSide + x) * 4) : kInvalidPixel;
+        }
+    }
+}
+
+void CGdiInkCanvas::WritePixels(int left, int top, int width, int height, const ColourRef* in)
+{
+    PreparePixels();
+    if (pixelAccess_ != PixelAccess::kBlit || width > kScratchSide || height > kScratchSide) {
+        IInkCanvas::WritePixels(left, top, width, height, in);
+        return;
+    }
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x, ++in)
+            if (*in != kInvalidPixel) ToBgr(*in, scratchBits_ + (y * kScratchSide + x) * 4);
+    // The scratch still holds what was read everywhere else, so writing the
+    // whole block back leaves those pixels as they were; the device context's
+    // clipping keeps what lies outside it.
+    BitBlt(dc_, left, top, width, height, scratchDc_, 0, 0, SRCCOPY);
 }
 
 void DrawAll(HDC dc, CLines& lines)

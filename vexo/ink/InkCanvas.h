@@ -32,4 +32,20 @@ public:
     // Single pixels for the soft renderer's dots.
     virtual ColourRef GetPixel(int x, int y) = 0;
     virtual void SetPixel(int x, int y, ColourRef colour) = 0;
+
+    // A rectangle of pixels at once, row by row from its top-left corner, so
+    // that a dot costs one read and one write rather than two device calls
+    // per pixel. Pixels GetPixel cannot read come back as kInvalidPixel;
+    // entries given as kInvalidPixel are left alone when writing.
+    virtual void ReadPixels(int left, int top, int width, int height, ColourRef* out)
+    {
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) *out++ = GetPixel(left + x, top + y);
+    }
+    virtual void WritePixels(int left, int top, int width, int height, const ColourRef* in)
+    {
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x, ++in)
+                if (*in != kInvalidPixel) SetPixel(left + x, top + y, *in);
+    }
 };

@@ -106,30 +106,43 @@ void CSMLine::StampDot(IInkCanvas& canvas, int x, int y, int width)
     if (startWidth_ >= kFillInDotWidth) radius += startWidth_ / kFillInDotWidth;
     radius = std::clamp(radius, 0, kMaxDotRadius);
 
-    BlendPixel(canvas, x, y, 0);
+    // The whole square is read and written back at once; every pixel is
+    // blended on its own, so the order within the square does not matter.
+    const int side = 2 * radius + 1;
+    ColourRef square[(2 * kMaxDotRadius + 1) * (2 * kMaxDotRadius + 1)];
+    canvas.ReadPixels(x - radius, y - radius, side, side, square);
+    ColourRef* pixel = square;
     for (int dy = -radius; dy <= radius; ++dy) {
-        for (int dx = -radius; dx <= radius; ++dx) {
-            if (dx == 0 && dy == 0) continue;
-            const float distance = std::sqrt(static_cast<float>(dx * dx + dy * dy));
-            BlendPixel(canvas, x + dx, y + dy, static_cast<int>(distance * static_cast<float>(softness)));
+        for (int dx = -radius; dx <= radius; ++dx, ++pixel) {
+            int distance = 0;  // the centre
+            if (dx != 0 || dy != 0) {
+                const float d = std::sqrt(static_cast<float>(dx * dx + dy * dy));
+                distance = static_cast<int>(d * static_cast<float>(softness));
+            }
+            *pixel = Blended(*pixel, distance);
         }
     }
+    canvas.WritePixels(x - radius, y - radius, side, side, square);
 }
 
 void CSMLine::BlendPixel(IInkCanvas& canvas, int x, int y, int distance)
 {
+    const ColourRef blended = Blended(canvas.GetPixel(x, y), distance);
+    if (blended != kInvalidPixel) canvas.SetPixel(x, y, blended);
+}
+
+ColourRef CSMLine::Blended(ColourRef current, int distance) const
+{
+    if (current == kInvalidPixel) return kInvalidPixel;
     int a = std::abs(distance) + (-3 * startWidth_) / 2;
     if (a < 0) {
         a = 0;
     } else if (a > 255) {
-        return;
+        return kInvalidPixel;
     }
-    const ColourRef current = canvas.GetPixel(x, y);
-    if (current == kInvalidPixel) return;
-
     auto mix = [a](unsigned ink, unsigned now) { return (ink * (255u - a) + now * a) >> 8; };
     const unsigned red = mix(r_, current & 0xFF);
     const unsigned green = mix(g_, (current >> 8) & 0xFF);
     const unsigned blue = mix(b_, (current >> 16) & 0xFF);
-    canvas.SetPixel(x, y, red | (green << 8) | (blue << 16));
+    return red | (green << 8) | (blue << 16);
 }

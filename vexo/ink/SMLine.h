@@ -23,6 +23,9 @@ public:
     static constexpr int kMaxDotRadius = 6;
 
 private:
+    // The pixel's new colour, or kInvalidPixel when the blend leaves it alone.
+    ColourRef Blended(ColourRef current, int distance) const;
+
     InkPoint q2_, q1_, q0_;  // smoothed positions, q0_ newest
     InkPoint lastRaw_;
     uint16_t r_ = 0, g_ = 0, b_ = 0;
