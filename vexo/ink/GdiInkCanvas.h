@@ -4,15 +4,16 @@
 // canvas serves one drawing pass; its graphics object and pens are shared by
 // every segment of the same setup and released with the canvas.
 //
-// Speed: every GDI+ call has a large fixed cost, so a run of opaque segments
-// of the same pen is collected into one path (one figure per segment, so the
-// caps stay those of separate lines) and drawn with one call when something
-// else is drawn or read. Pixels of a memory bitmap are read and written a
-// dot's square at a time through a small bitmap of the canvas.
+// Speed: every GDI+ call has a large fixed cost, so opaque segments of the
+// same pen that join end to start are collected into one polyline, drawn with
+// one call when something else is drawn or read. Its round joins cover what
+// each segment's round start cap covered. Pixels of a memory bitmap are read
+// and written a dot's square at a time through a small bitmap of the canvas.
 #include <windows.h>
 
 #include <map>
 #include <tuple>
+#include <vector>
 
 #include "GdiPlus.h"
 #include "InkCanvas.h"
@@ -63,12 +64,10 @@ private:
     std::map<PenKey, Gdiplus::GpPen*> pens_;
     HGDIOBJ oldBrush_ = nullptr;  // set while the DC brush is selected for pixels
 
-    bool segmentRuns_ = true;  // runs of segments are drawn as one path
-    Gdiplus::GpPath* segments_ = nullptr;  // collected, not yet drawn
-    PenKey segmentsPen_{};
-    int segmentCount_ = 0;
-    RECT segmentsBounds_{};
-    InkPoint segmentsEnd_{};
+    bool segmentRuns_ = true;  // joined segments are drawn as one polyline
+    std::vector<Gdiplus::GpPoint> run_;  // the polyline not yet drawn
+    PenKey runPen_{};
+    RECT runBounds_{};
 
     PixelAccess pixelAccess_ = PixelAccess::kUnknown;
     POINT origin_{};  // device position of the logical origin

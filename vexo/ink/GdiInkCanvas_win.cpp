@@ -1,6 +1,7 @@
 #include "GdiInkCanvas.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "Lines.h"
 #include "SMLine.h"
@@ -17,7 +18,7 @@ constexpr size_t kMaxCachedPens = 64;
 // Collected segments are drawn once they are this many, or before their
 // bounds grow past this area: the platform composes each drawing over its
 // bounding box, and strokes far apart would make that box large.
-constexpr int kMaxCollectedSegments = 1024;
+constexpr size_t kMaxRunPoints = 1024;
 constexpr long kMaxCollectedArea = 256 * 256;
 // The largest pixel block moved through the scratch bitmap.
 constexpr int kScratchSide = 2 * CSMLine::kMaxDotRadius + 1;
@@ -39,6 +40,19 @@ RECT SegmentBounds(InkPoint from, InkPoint to, int width)
 }
 
 long Area(const RECT& r) { return long{r.right - r.left} * long{r.bottom - r.top}; }
+
+// Soft segments have round caps at both ends. Joining two of them across a
+// short gap adds, beyond the two round caps, only slivers along the edges as
+// thick as the bulge below; under a tenth of a pixel the run can go on.
+constexpr double kMaxBridgeBulge = 0.1;
+
+bool BridgesUnseen(InkPoint end, InkPoint start, int width)
+{
+    const double r = width / 2.0;
+    const double dx = start.x - end.x, dy = start.y - end.y;
+    const double halfGapSquared = (dx * dx + dy * dy) / 4;
+    return halfGapSquared < r * r && r - std::sqrt(r * r - halfGapSquared) <= kMaxBridgeBulge;
+}
 
 Gdiplus::ARGB ToArgb(ColourRef colour, BYTE alpha)
 {
@@ -65,7 +79,6 @@ CGdiInkCanvas::CGdiInkCanvas(HDC dc) : dc_(dc) {}
 CGdiInkCanvas::~CGdiInkCanvas()
 {
     Flush();
-    if (segments_) gp::GdipDeletePath(segments_);
     ReleasePens();
     if (graphics_) gp::GdipDeleteGraphics(graphics_);
     if (oldBrush_) SelectObject(dc_, oldBrush_);
@@ -156,40 +169,40 @@ void CGdiInkCanvas::AddSegment(PenSetup setup, InkPoint from, InkPoint to, int w
 {
     Gdiplus::GpGraphics* g = Graphics();
     if (!g) return;
-    const PenKey key{setup, width, colour};
-    RECT bounds = SegmentBounds(from, to, width);
-    if (segmentCount_ > 0) {
-        RECT both;
-        UnionRect(&both, &segmentsBounds_, &bounds);
-        if (key != segmentsPen_ || from != segmentsEnd_ || Area(both) > kMaxCollectedArea) DrawPendingSegments();
-        else bounds = both;
-    }
-    if (!segmentRuns_ ||
-        (!segments_ && gp::GdipCreatePath(Gdiplus::FillModeWinding, &segments_) != Gdiplus::Ok)) {
-        segments_ = nullptr;
+    if (!segmentRuns_) {
         if (Gdiplus::GpPen* pen = Pen(setup, width, colour)) {
             gp::GdipDrawLineI(g, pen, from.x, from.y, to.x, to.y);
             gdiplusPending_ = true;
         }
         return;
     }
-    segmentsEnd_ = to;
-    if (gp::GdipAddPathLineI(segments_, from.x, from.y, to.x, to.y) != Gdiplus::Ok) return;
-    segmentsPen_ = key;
-    segmentsBounds_ = bounds;
-    if (++segmentCount_ >= kMaxCollectedSegments) DrawPendingSegments();
+    const PenKey key{setup, width, colour};
+    RECT bounds = SegmentBounds(from, to, width);
+    bool joined = false;
+    if (!run_.empty()) {
+        const InkPoint end{run_.back().X, run_.back().Y};
+        RECT both;
+        UnionRect(&both, &runBounds_, &bounds);
+        joined = key == runPen_ && Area(both) <= kMaxCollectedArea && run_.size() < kMaxRunPoints &&
+                 (from == end || (setup == PenSetup::kSoft && BridgesUnseen(end, from, width)));
+        if (joined) bounds = both;
+        else DrawPendingSegments();
+    }
+    if (!joined || from != InkPoint{run_.back().X, run_.back().Y}) run_.push_back({from.x, from.y});
+    run_.push_back({to.x, to.y});
+    runPen_ = key;
+    runBounds_ = bounds;
 }
 
 void CGdiInkCanvas::DrawPendingSegments()
 {
-    if (segmentCount_ == 0) return;
-    segmentCount_ = 0;
-    const auto [setup, width, colour] = segmentsPen_;
+    if (run_.empty()) return;
+    const auto [setup, width, colour] = runPen_;
     if (Gdiplus::GpPen* pen = Pen(setup, width, colour)) {
-        gp::GdipDrawPath(graphics_, pen, segments_);
+        gp::GdipDrawLinesI(graphics_, pen, run_.data(), static_cast<INT>(run_.size()));
         gdiplusPending_ = true;
     }
-    gp::GdipResetPath(segments_);
+    run_.clear();
 }
 
 void CGdiInkCanvas::SolidLine(InkPoint from, InkPoint to, int width, ColourRef colour)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 
 #include "InkArea.h"
@@ -213,6 +214,37 @@ TEST_F(StrokeRender, WideDotsStayInsideTheirSquare)
             EXPECT_LE(std::abs(p.y - 30), CSMLine::kMaxDotRadius);
         }
     }
+}
+
+TEST_F(StrokeRender, DotMovesItsSquareAsOneBlockAndLeavesOffSurfacePixelsAlone)
+{
+    // One read and one write of the dot's square; pixels outside the surface
+    // come back invalid and are not written.
+    struct BlockCanvas : RecordingCanvas {
+        BlockCanvas() : RecordingCanvas(20, 20) {}
+        using Block = std::array<int, 4>;  // left, top, width, height
+        std::vector<Block> reads, writes;
+        void ReadPixels(int left, int top, int width, int height, ColourRef* out) override
+        {
+            reads.push_back({{left, top, width, height}});
+            RecordingCanvas::ReadPixels(left, top, width, height, out);
+        }
+        void WritePixels(int left, int top, int width, int height, const ColourRef* in) override
+        {
+            writes.push_back({{left, top, width, height}});
+            RecordingCanvas::WritePixels(left, top, width, height, in);
+        }
+    };
+    CSMLine renderer;
+    BlockCanvas canvas;
+    // Start width 500: radius 3 + 500 / 70, kept at the largest square.
+    renderer.DrawStep(canvas, 0, 0, 1, 18, 1000, kRed, CSMLine::kFirstPoint, 1023);
+    const BlockCanvas::Block square{{1 - CSMLine::kMaxDotRadius, 18 - CSMLine::kMaxDotRadius, 13, 13}};
+    EXPECT_EQ(canvas.reads, std::vector<BlockCanvas::Block>{square});
+    EXPECT_EQ(canvas.writes, std::vector<BlockCanvas::Block>{square});
+    EXPECT_EQ(canvas.Pixel(0, 19), 0x0000FEu);                    // a = 0
+    EXPECT_NE(canvas.Pixel(7, 12), RecordingCanvas::kWhite);  // the far corner
+    EXPECT_EQ(canvas.pixelWrites, 8 * 8);  // the part of the square on the surface
 }
 
 // The sleeper stands in for the clock thread: time passes as the painter waits.
