@@ -1,7 +1,5 @@
 #include "TessarDlg.h"
 
-#include <shlobj.h>
-
 #include <cstring>
 
 #include "FileSystem.h"
@@ -10,24 +8,6 @@
 #include "TessarMessages.h"
 #include "Win32FileSystem.h"
 #include "resource.h"
-
-namespace {
-
-std::string CommonAppDataFolder()
-{
-    char path[MAX_PATH] = "";
-    if (!SHGetSpecialFolderPathA(nullptr, path, CSIDL_COMMON_APPDATA, TRUE)) return std::string();
-    return path;
-}
-
-std::string SystemFolder()
-{
-    char path[MAX_PATH] = "";
-    GetSystemDirectoryA(path, sizeof path);
-    return path;
-}
-
-}  // namespace
 
 FW_BEGIN_MESSAGE_MAP(CTessarDlg, fw::CDialog)
     FW_ON_MESSAGE(WM_WINDOWPOSCHANGING, OnWindowPosChanging)
@@ -67,10 +47,8 @@ BOOL CTessarDlg::OnInitDialog()
 
 void CTessarDlg::SetUpTrayIcon()
 {
-    const std::string commonAppData = CommonAppDataFolder();
     const tessar::TrayStartupPlan plan =
-        tessar::PlanTrayStartup(fw::Ini(), tessar::TabletTablePathOf(commonAppData),
-                                tessar::ManagerPathOf(commonAppData));
+        tessar::PlanTrayStartup(fw::Ini(), store_->TabletTablePath(), store_->ManagerPath());
 
     std::strncpy(trayTip_, plan.tip.c_str(), sizeof trayTip_ - 1);
     trayTip_[sizeof trayTip_ - 1] = '\0';
@@ -98,7 +76,7 @@ void CTessarDlg::LoadIconPair(const tessar::TrayStartupPlan& plan)
 
     // Replacement pictures from the system folder. One that cannot be loaded
     // keeps the built-in picture: a tray icon without a picture cannot be found.
-    const std::string systemFolder = SystemFolder();
+    const std::string systemFolder = platform_.folders.SystemFolder();
     auto loadFile = [&](const std::string& name, COwnedIcon& icon) {
         if (name.empty()) return;
         const std::string path = fw::JoinPath(systemFolder, name);

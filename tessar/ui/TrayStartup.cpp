@@ -1,6 +1,5 @@
 #include "TrayStartup.h"
 
-#include "FileSystem.h"
 
 namespace tessar {
 
@@ -64,19 +63,6 @@ TrayStartupPlan PlanTrayStartup(fw::IIniStore& ini, const std::string& tabletTab
         plan.showTray = oemId != 2;
     }
     return plan;
-}
-
-std::string TabletFolderOf(const std::string& commonAppData)
-{
-    return fw::JoinPath(commonAppData, "Tablet");
-}
-std::string TabletTablePathOf(const std::string& commonAppData)
-{
-    return fw::JoinPath(TabletFolderOf(commonAppData), "orvtbl.ini");
-}
-std::string ManagerPathOf(const std::string& commonAppData)
-{
-    return fw::JoinPath(TabletFolderOf(commonAppData), "MKProfile.ini");
 }
 
 }  // namespace tessar

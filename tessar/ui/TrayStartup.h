@@ -33,9 +33,5 @@ struct TrayStartupPlan {
 TrayStartupPlan PlanTrayStartup(fw::IIniStore& ini, const std::string& tabletTablePath,
                                 const std::string& managerPath);
 
-// The files the plan reads, in the Tablet folder of the common application data.
-std::string TabletFolderOf(const std::string& commonAppData);
-std::string TabletTablePathOf(const std::string& commonAppData);
-std::string ManagerPathOf(const std::string& commonAppData);
 
 }  // namespace tessar

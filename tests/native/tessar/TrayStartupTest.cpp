@@ -20,8 +20,8 @@ protected:
     void Table(const std::string& text) { fs.Write(table, text); }
     void Manager(const std::string& text) { fs.Write(manager, text); }
 
-    const std::string table = tessar::TabletTablePathOf("C:\\ProgramData");
-    const std::string manager = tessar::ManagerPathOf("C:\\ProgramData");
+    const std::string table = "C:\\ProgramData\\Tablet\\orvtbl.ini";
+    const std::string manager = "C:\\ProgramData\\Tablet\\MKProfile.ini";
     fw::MemoryFileSystem fs;
     fw::TextIniStore ini{fs};
 };
