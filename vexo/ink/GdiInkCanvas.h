@@ -80,6 +80,7 @@ private:
     HBITMAP scratch_ = nullptr;
     HGDIOBJ oldScratch_ = nullptr;
     BYTE* scratchBits_ = nullptr;
+    RECT scratchHolds_{};  // the block the scratch holds as read, if any
 };
 
 // Drawing on a device context with the wait cursor shown meanwhile.

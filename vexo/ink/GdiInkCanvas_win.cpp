@@ -92,6 +92,7 @@ CGdiInkCanvas::~CGdiInkCanvas()
 
 void CGdiInkCanvas::Flush()
 {
+    if (!run_.empty() || gdiplusPending_) scratchHolds_ = {};
     DrawPendingSegments();
     if (graphics_ && gdiplusPending_) gp::GdipFlush(graphics_, Gdiplus::FlushIntentionSync);
     gdiplusPending_ = false;
@@ -235,6 +236,7 @@ ColourRef CGdiInkCanvas::GetPixel(int x, int y)
 void CGdiInkCanvas::SetPixel(int x, int y, ColourRef colour)
 {
     Flush();
+    scratchHolds_ = {};
     if (!oldBrush_) oldBrush_ = SelectObject(dc_, GetStockObject(DC_BRUSH));
     SetDCBrushColor(dc_, colour);
     PatBlt(dc_, x, y, 1, 1, PATCOPY);
@@ -299,6 +301,7 @@ void CGdiInkCanvas::ReadPixels(int left, int top, int width, int height, ColourR
     }
     BitBlt(scratchDc_, 0, 0, width, height, dc_, left, top, SRCCOPY);
     GdiFlush();
+    scratchHolds_ = {left, top, left + width, top + height};
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x, ++out) {
             const bool readable = Readable(left + x + origin_.x, top + y + origin_.y);
@@ -314,13 +317,19 @@ void CGdiInkCanvas::WritePixels(int left, int top, int width, int height, const 
         IInkCanvas::WritePixels(left, top, width, height, in);
         return;
     }
+    // Entries left alone must go back as they are: the scratch holds them
+    // when this block was the last one read and nothing was drawn since.
+    const RECT block = {left, top, left + width, top + height};
+    if (!EqualRect(&block, &scratchHolds_)) {
+        BitBlt(scratchDc_, 0, 0, width, height, dc_, left, top, SRCCOPY);
+        GdiFlush();
+    }
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x, ++in)
             if (*in != kInvalidPixel) ToBgr(*in, scratchBits_ + (y * kScratchSide + x) * 4);
-    // The scratch still holds what was read everywhere else, so writing the
-    // whole block back leaves those pixels as they were; the device context's
-    // clipping keeps what lies outside it.
+    // The device context's clipping keeps what lies outside it.
     BitBlt(dc_, left, top, width, height, scratchDc_, 0, 0, SRCCOPY);
+    scratchHolds_ = {};
 }
 
 void DrawAll(HDC dc, CLines& lines)
