@@ -32,7 +32,7 @@ public:
     HDC Dc() const { return dc_; }
     // Completes pending GDI+ drawing; call before using the device context
     // with plain GDI (pictures, BitBlt).
-    void Flush();
+    void Flush() override;
 
     void SolidLine(InkPoint from, InkPoint to, int width, ColourRef colour) override;
     void MarkerCurve(const InkPoint (&points)[4], int width, ColourRef colour) override;

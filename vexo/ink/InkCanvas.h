@@ -29,6 +29,10 @@ public:
     // Opaque pen with round caps and join, for the soft renderer's segments.
     virtual void SoftSegment(InkPoint from, InkPoint to, int width, ColourRef colour) = 0;
 
+    // Completes drawing a canvas may hold back to draw it in fewer calls;
+    // timed drawing calls it before it waits, so the ink shows meanwhile.
+    virtual void Flush() {}
+
     // Single pixels for the soft renderer's dots.
     virtual ColourRef GetPixel(int x, int y) = 0;
     virtual void SetPixel(int x, int y, ColourRef colour) = 0;

@@ -42,11 +42,13 @@ void CLine::DrawTimed(IInkCanvas& canvas)
     for (size_t i = 0; i < points_.size() && IsPlaying(); ++i) {
         const int64_t wait = int64_t{points_[i].time} - int64_t{PlaybackClock()};
         if (wait > 0) {
+            canvas.Flush();
             PlaybackSleep(static_cast<uint32_t>(wait));
             if (!IsPlaying()) break;
         }
         DrawPoint(canvas, i, history);
     }
+    canvas.Flush();
 }
 
 void CLine::DrawPoint(IInkCanvas& canvas, size_t i, DrawHistory& h)

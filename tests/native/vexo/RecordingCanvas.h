@@ -47,6 +47,7 @@ public:
     {
         shapes.push_back({DrawnShape::kSoft, {from, to}, width, colour});
     }
+    void Flush() override { shapesAtFlush.push_back(shapes.size()); }
     ColourRef GetPixel(int x, int y) override { return Inside(x, y) ? pixels_[Index(x, y)] : kInvalidPixel; }
     void SetPixel(int x, int y, ColourRef colour) override
     {
@@ -73,6 +74,7 @@ public:
     }
 
     std::vector<DrawnShape> shapes;
+    std::vector<size_t> shapesAtFlush;  // how many shapes each Flush found
     int pixelWrites = 0;
 
 private:

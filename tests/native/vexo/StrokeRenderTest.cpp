@@ -272,6 +272,8 @@ TEST_F(StrokeRender, DrawTimedWaitsForEachPointAndStopsWhenPlaybackStops)
     RecordingCanvas all;
     stroke.DrawTimed(all);
     EXPECT_EQ(all.shapes.size(), 3u);
+    // What was drawn is completed before every wait and at the end.
+    EXPECT_EQ(all.shapesAtFlush, (std::vector<size_t>{0, 1, 2, 3}));
     EXPECT_EQ(g_sleeps, (std::vector<uint32_t>{100, 100, 50, 100, 100, 100, 50, 100}));
     EXPECT_EQ(PlaybackClock(), 700u);
 
