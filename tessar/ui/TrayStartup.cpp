@@ -1,26 +1,10 @@
 #include "TrayStartup.h"
 
+#include "ProfileKeys.h"
 
 namespace tessar {
 
-namespace {
-// Tablet table (orvtbl.ini) and manager file (MKProfile.ini) keys.
-constexpr const char kControlPanel[] = "ControlPanel";
-constexpr const char kPid[] = "PID";
-constexpr const char kOption[] = "Option";
-constexpr const char kDriverRun[] = "DriverRun";
-constexpr const char kInfo[] = "Info";
-constexpr const char kOemId[] = "OemID";
-constexpr const char kTipShow[] = "TsqTipShow";
-constexpr const char kIconEnable[] = "TsqIconEnable";
-constexpr const char kIconDisable[] = "TsqIconDisable";
-constexpr const char kLastSetting[] = "LastSetting";
-constexpr const char kUseOrNot[] = "UseORNot";
-constexpr const char kDisplayOrNot[] = "DisplayORNot";
-
-constexpr size_t kTipBuffer = 100;
-constexpr size_t kFileNameBuffer = 260;
-}  // namespace
+using namespace tessar_ini;
 
 IconPair IconPairForOem(int oemId)
 {
@@ -37,14 +21,14 @@ TrayStartupPlan PlanTrayStartup(fw::IIniStore& ini, const std::string& tabletTab
                                 const std::string& managerPath)
 {
     TrayStartupPlan plan;
-    const int oemId = ini.GetInt(managerPath, kInfo, kOemId, 0);
+    const int oemId = ini.GetInt(managerPath, kSecInfo, kKeyOemId, 0);
     plan.icons = IconPairForOem(oemId);
-    plan.tip = ini.GetString(managerPath, kInfo, kTipShow, "", kTipBuffer);
+    plan.tip = ini.GetString(managerPath, kSecInfo, kKeyTsqTipShow, "", kTsqTipShowBufSize);
 
-    const int driverRun = ini.GetInt(tabletTablePath, kOption, kDriverRun, 0);
-    const int rawPid = ini.GetInt(tabletTablePath, kControlPanel, kPid, 0);
-    const int useOrNot = ini.GetInt(managerPath, kLastSetting, kUseOrNot, 2);
-    plan.displayTooltips = ini.GetInt(managerPath, kLastSetting, kDisplayOrNot, 1);
+    const int driverRun = ini.GetInt(tabletTablePath, kSecOption, kKeyDriverRun, 0);
+    const int rawPid = ini.GetInt(tabletTablePath, kSecControlPanel, kKeyPid, 0);
+    const int useOrNot = ini.GetInt(managerPath, kSecLastSetting, kKeyUseORNot, kDefaultUseORNot);
+    plan.displayTooltips = ini.GetInt(managerPath, kSecLastSetting, kKeyDisplayORNot, kDefaultDisplayORNot);
 
     if (useOrNot != 1) {
         plan.enableChecked = false;
@@ -53,8 +37,8 @@ TrayStartupPlan PlanTrayStartup(fw::IIniStore& ini, const std::string& tabletTab
         return plan;
     }
     plan.enableChecked = true;
-    plan.enabledIconFile = ini.GetString(managerPath, kInfo, kIconEnable, "", kFileNameBuffer);
-    plan.disabledIconFile = ini.GetString(managerPath, kInfo, kIconDisable, "", kFileNameBuffer);
+    plan.enabledIconFile = ini.GetString(managerPath, kSecInfo, kKeyTsqIconEnable, "", kIconFileBufSize);
+    plan.disabledIconFile = ini.GetString(managerPath, kSecInfo, kKeyTsqIconDisable, "", kIconFileBufSize);
     if (driverRun != 0 && rawPid != 0) {
         plan.picture = TrayPicture::Enabled;
         plan.showTray = true;
