@@ -6,6 +6,7 @@
 
 #include "EraserMask.h"
 #include "InkBenchPage.h"
+#include "RasterInkCanvas.h"
 
 namespace {
 
@@ -39,6 +40,25 @@ void BM_DrawAllDecisions(benchmark::State& state)
     }
 }
 BENCHMARK(BM_DrawAllDecisions)->Unit(benchmark::kMillisecond);
+
+// The whole drawing: our rasteriser onto a 1920 x 1080 32-bit buffer, for
+// the page and for each pen kind's strokes on their own (argument: the pen
+// kind, 0 for all).
+void BM_DrawAllRaster(benchmark::State& state)
+{
+    CLines page;
+    inkbench::FillPage(page, static_cast<uint16_t>(state.range(0)));
+    std::vector<uint32_t> pixels(1920 * 1080);
+    const InkSurface surface{pixels.data(), 1920, 1920, 1080};
+    for (auto _ : state) {
+        std::fill(pixels.begin(), pixels.end(), 0xFFFFFF);
+        CRasterInkCanvas canvas(surface, {0, 0, 1920, 1080});
+        page.DrawAll(canvas);
+        canvas.Flush();
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_DrawAllRaster)->Arg(0)->Arg(kPenPen)->Arg(kPenMarker)->Arg(kPenBrush)->Unit(benchmark::kMillisecond);
 
 // The recording's variant (marking, not deleting) keeps the page the same
 // from one iteration to the next; it tests the same strokes.

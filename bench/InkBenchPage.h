@@ -12,10 +12,12 @@ constexpr int kRows = 50;
 constexpr int kRowHeight = 20;
 constexpr int kColumnWidth = 47;
 
-inline void FillPage(CLines& page)
+// With a pen kind, only that kind's strokes of the page.
+inline void FillPage(CLines& page, uint16_t onlyKind = 0)
 {
     for (int s = 0; s < kStrokes; ++s) {
         const uint16_t kind = static_cast<uint16_t>(s % 3 == 0 ? kPenPen : s % 3 == 1 ? kPenMarker : kPenBrush);
+        if (onlyKind != 0 && kind != onlyKind) continue;
         CLine& stroke = page.AddStroke(kColourTable[1 + s % 15], kind);
         const int x0 = 10 + (s / kRows) * kColumnWidth;
         const int y0 = 15 + (s % kRows) * kRowHeight;

@@ -18,10 +18,6 @@
 #include "GdiPlus.h"
 #include "InkCanvas.h"
 
-class CLine;
-class CLines;
-struct InkRect;
-
 class CGdiInkCanvas : public IInkCanvas {
 public:
     explicit CGdiInkCanvas(HDC dc);
@@ -82,7 +78,3 @@ private:
     BYTE* scratchBits_ = nullptr;
     RECT scratchHolds_{};  // the block the scratch holds as read, if any
 };
-
-// Drawing on a device context with the wait cursor shown meanwhile.
-void DrawAll(HDC dc, CLines& lines);
-void DrawInArea(HDC dc, CLines& lines, const InkRect& area, int n);

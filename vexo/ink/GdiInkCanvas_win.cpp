@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Lines.h"
 #include "SMLine.h"
 
 namespace gp = Gdiplus::DllExports;
@@ -59,18 +58,6 @@ Gdiplus::ARGB ToArgb(ColourRef colour, BYTE alpha)
     const BYTE r = colour & 0xFF, g = (colour >> 8) & 0xFF, b = (colour >> 16) & 0xFF;
     return (Gdiplus::ARGB{alpha} << 24) | (Gdiplus::ARGB{r} << 16) | (Gdiplus::ARGB{g} << 8) | b;
 }
-
-// The wait cursor for the length of a drawing pass.
-class ScopedWaitCursor {
-public:
-    ScopedWaitCursor() : old_(SetCursor(LoadCursor(nullptr, IDC_WAIT))) {}
-    ~ScopedWaitCursor() { SetCursor(old_); }
-    ScopedWaitCursor(const ScopedWaitCursor&) = delete;
-    ScopedWaitCursor& operator=(const ScopedWaitCursor&) = delete;
-
-private:
-    HCURSOR old_;
-};
 
 }  // namespace
 
@@ -330,18 +317,4 @@ void CGdiInkCanvas::WritePixels(int left, int top, int width, int height, const 
     // The device context's clipping keeps what lies outside it.
     BitBlt(dc_, left, top, width, height, scratchDc_, 0, 0, SRCCOPY);
     scratchHolds_ = {};
-}
-
-void DrawAll(HDC dc, CLines& lines)
-{
-    ScopedWaitCursor wait;
-    CGdiInkCanvas canvas(dc);
-    lines.DrawAll(canvas);
-}
-
-void DrawInArea(HDC dc, CLines& lines, const InkRect& area, int n)
-{
-    ScopedWaitCursor wait;
-    CGdiInkCanvas canvas(dc);
-    lines.DrawInArea(canvas, area, n);
 }

@@ -1,0 +1,67 @@
+#pragma once
+// The pixels one ink shape covers, with edge coverage for smooth edges, and
+// how the shape is laid over a 32-bit surface. A shape is built from round
+// dots and convex quadrilaterals; where they overlap, a pixel keeps the larger
+// coverage, so a stroke made of many pieces is blended once, as a single
+// outline would be.
+//
+// Pixel centres have integer coordinates. Coverage is the part of a pixel
+// inside the outline, estimated from the centre's distance to the edges.
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "PenKinds.h"
+
+struct InkVec {
+    double x = 0;
+    double y = 0;
+};
+
+// A 32-bit top-down or bottom-up pixel buffer as a DIB section holds it:
+// 0x00RRGGBB, blue in the low byte.
+struct InkSurface {
+    uint32_t* origin = nullptr;  // the pixel at (0, 0)
+    ptrdiff_t stride = 0;        // pixels from one row to the next (negative bottom-up)
+    int width = 0;
+    int height = 0;
+
+    uint32_t* Row(int y) const { return origin + stride * y; }
+};
+
+// A rectangle of pixels, right and bottom excluded.
+struct InkBox {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    bool Empty() const { return left >= right || top >= bottom; }
+    InkBox Intersect(const InkBox& o) const;
+    InkBox Unite(const InkBox& o) const;  // an empty box adds nothing
+    long long Area() const { return Empty() ? 0 : static_cast<long long>(right - left) * (bottom - top); }
+};
+
+class CInkCoverage {
+public:
+    // Starts a shape that may touch only the pixels of limit.
+    void Begin(const InkBox& limit);
+
+    // A round dot of radius r.
+    void Disc(InkVec centre, double r);
+    // A convex quadrilateral, its corners in order around it.
+    void Quad(const InkVec (&corners)[4]);
+
+    // Blends the ink over the surface by coverage times alpha (0..255), in
+    // gamma-corrected light, and clears the shape for the next one.
+    void Composite(const InkSurface& surface, ColourRef ink, int alpha);
+
+private:
+    void Cover(int x, int y, int value);
+    void StampDisc(int cx, int cy, int diameter);
+
+    InkBox limit_;
+    std::vector<uint8_t> cover_;       // limit_'s pixels, row by row
+    std::vector<int> spanLeft_;        // per row, the touched columns
+    std::vector<int> spanRight_;       // (left > right when none)
+};

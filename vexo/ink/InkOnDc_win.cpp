@@ -1,0 +1,181 @@
+#include "InkOnDc.h"
+
+#include "Lines.h"
+
+namespace {
+
+// The wait cursor for the length of a drawing pass.
+class ScopedWaitCursor {
+public:
+    ScopedWaitCursor() : old_(SetCursor(LoadCursor(nullptr, IDC_WAIT))) {}
+    ~ScopedWaitCursor() { SetCursor(old_); }
+    ScopedWaitCursor(const ScopedWaitCursor&) = delete;
+    ScopedWaitCursor& operator=(const ScopedWaitCursor&) = delete;
+
+private:
+    HCURSOR old_;
+};
+
+// The DC's clipping is at most one rectangle (or none at all).
+bool ClipIsRectangle(HDC dc)
+{
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    if (!region) return false;
+    RECT box;
+    const int has = GetClipRgn(dc, region);
+    const bool simple = has == 0 || (has == 1 && GetRgnBox(region, &box) == SIMPLEREGION);
+    DeleteObject(region);
+    return simple;
+}
+
+bool IsStandardRgb32(const DIBSECTION& dib)
+{
+    if (dib.dsBm.bmBitsPixel != 32 || !dib.dsBm.bmBits) return false;
+    if (dib.dsBmih.biCompression == BI_RGB) return true;
+    return dib.dsBmih.biCompression == BI_BITFIELDS && dib.dsBitfields[0] == 0xFF0000 &&
+           dib.dsBitfields[1] == 0xFF00 && dib.dsBitfields[2] == 0xFF;
+}
+
+// Whether the DIB section's first row in memory is the top row. Its header
+// says so by a negative height, but some GDI implementations report every
+// DIB section as bottom-up; then the device's top-left pixel is looked up in
+// memory, marked twice with different values so that no pixel can match both
+// by chance.
+bool RowsTopDown(HDC dc, const DIBSECTION& dib)
+{
+    if (dib.dsBmih.biHeight < 0 || dib.dsBm.bmHeight < 2) return true;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = 1;
+    info.bmiHeader.biHeight = 1;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* probeBits = nullptr;
+    const HBITMAP probe = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &probeBits, nullptr, 0);
+    const HDC probeDc = probe ? CreateCompatibleDC(dc) : nullptr;
+    if (!probeDc) {
+        if (probe) DeleteObject(probe);
+        return false;
+    }
+    const HGDIOBJ old = SelectObject(probeDc, probe);
+    POINT topLeft = {0, 0};
+    DPtoLP(dc, &topLeft, 1);
+    auto* first = static_cast<uint32_t*>(dib.dsBm.bmBits);
+    const uint32_t saved = *first;
+    bool topDown = true;
+    for (const uint32_t flip : {0x00FFFFFFu, 0x00550055u}) {
+        *first = saved ^ flip;
+        BitBlt(probeDc, 0, 0, 1, 1, dc, topLeft.x, topLeft.y, SRCCOPY);
+        GdiFlush();
+        topDown = topDown && ((*static_cast<uint32_t*>(probeBits) ^ *first) & 0xFFFFFF) == 0;
+    }
+    *first = saved;
+    SelectObject(probeDc, old);
+    DeleteDC(probeDc);
+    DeleteObject(probe);
+    return topDown;
+}
+
+}  // namespace
+
+CInkOnDc::CInkOnDc(HDC dc) : dc_(dc)
+{
+    if (GetMapMode(dc) != MM_TEXT || GetGraphicsMode(dc) != GM_COMPATIBLE) {
+        gdiplus_ = std::make_unique<CGdiInkCanvas>(dc);
+        return;
+    }
+    POINT offset = {0, 0};  // device position of the logical origin
+    LPtoDP(dc, &offset, 1);
+    RECT box;
+    const int clipKind = GetClipBox(dc, &box);
+    const InkBox clip =
+        clipKind == NULLREGION || clipKind == ERROR ? InkBox{} : InkBox{box.left, box.top, box.right, box.bottom};
+    if (!UseDibSection(clip, offset)) UseCopy(clip);
+}
+
+CInkOnDc::~CInkOnDc()
+{
+    if (raster_) raster_->Flush();
+    if (copyDc_) {
+        GdiFlush();
+        BitBlt(dc_, copyBox_.left, copyBox_.top, copyBox_.right - copyBox_.left, copyBox_.bottom - copyBox_.top,
+               copyDc_, 0, 0, SRCCOPY);
+        SelectObject(copyDc_, oldCopy_);
+        DeleteDC(copyDc_);
+    }
+    if (copy_) DeleteObject(copy_);
+}
+
+IInkCanvas& CInkOnDc::Canvas()
+{
+    if (gdiplus_) return *gdiplus_;
+    return *raster_;
+}
+
+bool CInkOnDc::UseDibSection(const InkBox& clip, POINT offset)
+{
+    if (GetObjectType(dc_) != OBJ_MEMDC || !ClipIsRectangle(dc_)) return false;
+    const HGDIOBJ bitmap = GetCurrentObject(dc_, OBJ_BITMAP);
+    DIBSECTION dib;
+    if (!bitmap || GetObject(bitmap, sizeof(dib), &dib) != sizeof(dib) || !IsStandardRgb32(dib)) return false;
+
+    GdiFlush();  // GDI drawing still queued must reach the bits first
+    const ptrdiff_t rowPixels = dib.dsBm.bmWidthBytes / 4;
+    InkSurface surface;
+    surface.width = dib.dsBm.bmWidth;
+    surface.height = dib.dsBm.bmHeight;
+    if (RowsTopDown(dc_, dib)) {
+        surface.origin = static_cast<uint32_t*>(dib.dsBm.bmBits);
+        surface.stride = rowPixels;
+    } else {
+        surface.origin = static_cast<uint32_t*>(dib.dsBm.bmBits) + rowPixels * (surface.height - 1);
+        surface.stride = -rowPixels;
+    }
+    const InkBox deviceClip = {clip.left + offset.x, clip.top + offset.y, clip.right + offset.x,
+                               clip.bottom + offset.y};
+    raster_ = std::make_unique<CRasterInkCanvas>(surface, deviceClip, offset.x, offset.y);
+    return true;
+}
+
+void CInkOnDc::UseCopy(const InkBox& clip)
+{
+    InkSurface surface;
+    if (!clip.Empty()) {
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = clip.right - clip.left;
+        info.bmiHeader.biHeight = -(clip.bottom - clip.top);  // top row first
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        copy_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        copyDc_ = copy_ ? CreateCompatibleDC(dc_) : nullptr;
+        if (copyDc_) {
+            oldCopy_ = SelectObject(copyDc_, copy_);
+            copyBox_ = {clip.left, clip.top, clip.right, clip.bottom};
+            BitBlt(copyDc_, 0, 0, clip.right - clip.left, clip.bottom - clip.top, dc_, clip.left, clip.top, SRCCOPY);
+            GdiFlush();
+            surface = {static_cast<uint32_t*>(bits), clip.right - clip.left, clip.right - clip.left,
+                       clip.bottom - clip.top};
+        }
+    }
+    // Without a copy nothing is drawn, as when every drawing call fails.
+    raster_ = std::make_unique<CRasterInkCanvas>(surface, InkBox{0, 0, surface.width, surface.height}, -clip.left,
+                                                 -clip.top);
+}
+
+void DrawAll(HDC dc, CLines& lines)
+{
+    ScopedWaitCursor wait;
+    CInkOnDc target(dc);
+    lines.DrawAll(target.Canvas());
+}
+
+void DrawInArea(HDC dc, CLines& lines, const InkRect& area, int n)
+{
+    ScopedWaitCursor wait;
+    CInkOnDc target(dc);
+    lines.DrawInArea(target.Canvas(), area, n);
+}
