@@ -6,6 +6,7 @@
 
 #include "EraserMask.h"
 #include "InkBenchPage.h"
+#include "RasterDraw.h"
 #include "RasterInkCanvas.h"
 
 namespace {
@@ -59,6 +60,21 @@ void BM_DrawAllRaster(benchmark::State& state)
     }
 }
 BENCHMARK(BM_DrawAllRaster)->Arg(0)->Arg(kPenPen)->Arg(kPenMarker)->Arg(kPenBrush)->Unit(benchmark::kMillisecond);
+
+// The same on all cores, in bands, as DrawAll on a device context does it.
+void BM_DrawAllRasterBands(benchmark::State& state)
+{
+    CLines page;
+    inkbench::FillPage(page, static_cast<uint16_t>(state.range(0)));
+    std::vector<uint32_t> pixels(1920 * 1080);
+    const InkTarget target{{pixels.data(), 1920, 1920, 1080}, {0, 0, 1920, 1080}};
+    for (auto _ : state) {
+        std::fill(pixels.begin(), pixels.end(), 0xFFFFFF);
+        RasterDraw(page.StrokesToDraw(), target);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_DrawAllRasterBands)->Arg(0)->Arg(kPenPen)->Arg(kPenMarker)->Arg(kPenBrush)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The recording's variant (marking, not deleting) keeps the page the same
 // from one iteration to the next; it tests the same strokes.

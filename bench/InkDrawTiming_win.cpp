@@ -123,6 +123,23 @@ int main(int argc, char** argv)
     CLines page;
     inkbench::FillPage(page);
     timeDrawAll("DrawAll (DIB section)", page);
+    {
+        // The drawing alone, on plain memory, in one band and in bands.
+        std::vector<uint32_t> pixels(1920 * 1080);
+        const InkTarget target{{pixels.data(), 1920, 1920, 1080}, {0, 0, 1920, 1080}};
+        std::vector<double> one, bands;
+        for (int i = 0; i < runs; ++i) {
+            std::fill(pixels.begin(), pixels.end(), 0xFFFFFF);
+            one.push_back(Milliseconds([&] {
+                CRasterInkCanvas canvas(target.surface, target.clip);
+                page.DrawAll(canvas);
+            }));
+            std::fill(pixels.begin(), pixels.end(), 0xFFFFFF);
+            bands.push_back(Milliseconds([&] { RasterDraw(page.StrokesToDraw(), target); }));
+        }
+        Report("  rasteriser, one pass", one);
+        Report("  rasteriser, in bands", bands);
+    }
     timeOn(dc, "DrawAll (compatible bitmap)", page, runs, drawAll);
     if (argc > 2 && !SavePixels(screen, bitmap, 1920, 1080, argv[2])) {
         std::fprintf(stderr, "cannot write %s\n", argv[2]);

@@ -4,6 +4,11 @@
 #include <array>
 #include <cmath>
 
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#define INK_COVERAGE_SSE2 1
+#endif
+
 namespace {
 
 // Coverage of a pixel whose centre lies d inside an edge (negative outside),
@@ -15,22 +20,39 @@ inline int EdgeCover(double d)
     return static_cast<int>((d + 0.5) * 255.0 + 0.5);
 }
 
-inline double Clamp01(double v) { return v < 0 ? 0 : v > 1 ? 1 : v; }
+// Rounding for values known to lie within the int range.
+inline int FloorInt(double v)
+{
+    const int i = static_cast<int>(v);
+    return i - (v < i);
+}
+inline int CeilInt(double v)
+{
+    const int i = static_cast<int>(v);
+    return i + (v > i);
+}
 
 // Gamma-corrected blending works on light, not on the stored values: the
 // stored value v stands for (v / 255) ^ 2.2.
 constexpr double kGamma = 2.2;
 
+// Light back to stored values in steps of four: the table then stays in the
+// processor's nearest cache, at the cost of telling apart only the three
+// darkest values.
+constexpr int kLightStep = 2;  // bits
+
 struct GammaTables {
     std::array<uint16_t, 256> toLight{};
-    std::vector<uint8_t> fromLight = std::vector<uint8_t>(65536);
+    std::array<uint8_t, (65536 >> kLightStep)> fromLight{};
 
     GammaTables()
     {
         for (int v = 0; v < 256; ++v)
             toLight[v] = static_cast<uint16_t>(std::lround(std::pow(v / 255.0, kGamma) * 65535.0));
-        for (int l = 0; l < 65536; ++l)
-            fromLight[l] = static_cast<uint8_t>(std::lround(std::pow(l / 65535.0, 1.0 / kGamma) * 255.0));
+        for (size_t i = 0; i < fromLight.size(); ++i) {
+            const double light = ((i << kLightStep) + (1 << kLightStep) / 2.0) / 65535.0;
+            fromLight[i] = static_cast<uint8_t>(std::lround(std::pow(std::min(light, 1.0), 1.0 / kGamma) * 255.0));
+        }
     }
 };
 
@@ -44,15 +66,18 @@ const GammaTables& Gamma()
 inline uint32_t BlendChannel(const GammaTables& g, uint32_t ink, uint32_t stored, uint32_t a)
 {
     const uint32_t light = (g.toLight[ink] * a + g.toLight[stored] * (255 - a) + 127) / 255;
-    return g.fromLight[light];
+    return g.fromLight[light >> kLightStep];
 }
 
 // Disc dots of these diameters are stamped from a table; larger ones are
 // computed pixel by pixel.
 constexpr int kMaxStampDiameter = 64;
+// Stamp rows are laid over coverage rows in blocks of this many pixels.
+constexpr int kBlock = 16;
 
 struct DiscStamp {
     int half = 0;  // the stamp is (2 * half + 1) pixels square
+    int rowBytes = 0;  // a whole number of blocks, zeros past the stamp
     std::vector<uint8_t> cover;
 };
 
@@ -65,16 +90,206 @@ const DiscStamp& Stamp(int diameter)
             DiscStamp& s = made[d];
             s.half = static_cast<int>(std::ceil(r + 0.5));
             const int side = 2 * s.half + 1;
-            s.cover.resize(static_cast<size_t>(side) * side);
+            s.rowBytes = (side + kBlock - 1) / kBlock * kBlock;
+            s.cover.assign(static_cast<size_t>(s.rowBytes) * side, 0);
             for (int y = -s.half; y <= s.half; ++y)
                 for (int x = -s.half; x <= s.half; ++x)
-                    s.cover[(y + s.half) * side + x + s.half] =
+                    s.cover[(y + s.half) * s.rowBytes + x + s.half] =
                         static_cast<uint8_t>(EdgeCover(r - std::sqrt(double(x * x + y * y))));
         }
         return made;
     }();
     return stamps[diameter];
 }
+
+// Keeps the larger coverage of each of a block of pixels.
+inline void MaxBlock(uint8_t* to, const uint8_t* from)
+{
+#ifdef INK_COVERAGE_SSE2
+    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(to));
+    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(to), _mm_max_epu8(a, b));
+#else
+    for (int i = 0; i < kBlock; ++i) to[i] = std::max(to[i], from[i]);
+#endif
+}
+
+// A convex quadrilateral, walked row by row over the pixels its edges may
+// cover. Edges flagged in wholePixels (bit i: from corner i to the next) take
+// a pixel whole when its centre lies on their inner side, or not at all; a
+// centre on such a line belongs to the side that starts there (the right of
+// an upright line, below a level one), so that two quadrilaterals sharing the
+// line share out its pixels. The other edges give smooth coverage.
+class QuadRows {
+public:
+    QuadRows(const InkVec (&v)[4], unsigned wholePixels, const InkBox& limit)
+    {
+        if (limit.Empty()) return;
+        double signedArea = 0;
+        for (int i = 0; i < 4; ++i) signedArea += v[i].x * v[(i + 1) % 4].y - v[(i + 1) % 4].x * v[i].y;
+        if (std::abs(signedArea) < 1e-9) return;  // no area: nothing to fill
+        const double turn = signedArea > 0 ? 1.0 : -1.0;
+
+        double top = v[0].y, bottom = v[0].y;
+        for (const InkVec& p : v) {
+            top = std::min(top, p.y);
+            bottom = std::max(bottom, p.y);
+        }
+        firstRow_ = std::max(FloorInt(std::max(top - 0.5, -1e9)), limit.top);
+        endRow_ = std::min(CeilInt(std::min(bottom + 0.5, 1e9)) + 1, limit.bottom);
+        left_ = limit.left;
+        right_ = limit.right - 1;
+        middleX_ = std::clamp(static_cast<int>(std::clamp((v[0].x + v[2].x) / 2, -1e9, 1e9)), left_, right_);
+
+        for (int i = 0; i < 4; ++i) {
+            const InkVec& a = v[i];
+            const InkVec& b = v[(i + 1) % 4];
+            const double dx = b.x - a.x, dy = b.y - a.y;
+            const double len = std::sqrt(dx * dx + dy * dy);
+            if (len < 1e-12) continue;  // a corner given twice
+            // The edge's value at a pixel centre: its distance inside the
+            // edge, plus half a pixel for a smooth edge (its coverage across
+            // that edge before clamping).
+            const double ex = -dy / len * turn, ey = dx / len * turn;
+            const bool whole = (wholePixels >> i) & 1;
+            const double ec = (whole ? 0.0 : 0.5) - (ex * a.x + ey * a.y);
+            if (!whole) smooth_[i] = {static_cast<float>(ex), static_cast<float>(ey), static_cast<float>(ec)};
+            // Per row, the first column is the ceiling of the largest start
+            // bound and the last the ceiling of the smallest end bound, each
+            // shifted: a smooth start may reach one pixel further left, and
+            // a whole-pixel end stops before a centre on its line.
+            if (ex > 1e-12) {  // faces right: the run starts at -(ey y + ec) / ex
+                starts_[i] = {-ey / ex, -ec / ex - (whole ? 0 : 1)};
+            } else if (ex < -1e-12) {
+                ends_[i] = {-ey / ex, -ec / ex - (whole ? 1 : 0)};
+            } else if (ey > 0) {  // level, inside below: rows from -ec / ey
+                const double from = -ec / ey;
+                firstRow_ = std::max(firstRow_, whole ? CeilInt(Clamp(from)) : FloorInt(Clamp(from)) + 1);
+            } else {  // level, inside above
+                const double to = ec / -ey;
+                endRow_ = std::min(endRow_, whole ? CeilInt(Clamp(to)) : CeilInt(Clamp(to)));
+            }
+        }
+        empty_ = firstRow_ >= endRow_;
+    }
+
+    bool Empty() const { return empty_; }
+    int FirstRow() const { return firstRow_; }
+    int EndRow() const { return endRow_; }
+    int MiddleColumn() const { return middleX_; }
+
+    // Calls row(y, x0, x1) for each row with columns that may be covered,
+    // then pixel(x, coverage 1..255) for each covered pixel of that row.
+    template <typename Row, typename Pixel>
+    void Walk(Row row, Pixel pixel) const
+    {
+        const double lowest = left_, highest = right_ + 1.0;
+        for (int y = firstRow_; y < endRow_; ++y) {
+            const double fy = y;
+            double from = lowest, to = highest;
+            for (int e = 0; e < 4; ++e) {
+                from = std::max(from, starts_[e].slope * fy + starts_[e].at);
+                to = std::min(to, ends_[e].slope * fy + ends_[e].at);
+            }
+            if (from > to) continue;
+            const int x0 = CeilInt(from), x1 = std::min(CeilInt(to), right_);
+            if (x0 > x1) continue;
+            row(y, x0, x1);
+            const float fx0 = static_cast<float>(x0), fyf = static_cast<float>(y);
+            float a0 = smooth_[0].nx * fx0 + smooth_[0].ny * fyf + smooth_[0].c;
+            float a1 = smooth_[1].nx * fx0 + smooth_[1].ny * fyf + smooth_[1].c;
+            float a2 = smooth_[2].nx * fx0 + smooth_[2].ny * fyf + smooth_[2].c;
+            float a3 = smooth_[3].nx * fx0 + smooth_[3].ny * fyf + smooth_[3].c;
+            for (int x = x0; x <= x1; ++x) {
+                const float k = std::clamp(a0, 0.0f, 1.0f) * std::clamp(a1, 0.0f, 1.0f) * std::clamp(a2, 0.0f, 1.0f) *
+                                std::clamp(a3, 0.0f, 1.0f);
+                a0 += smooth_[0].nx;
+                a1 += smooth_[1].nx;
+                a2 += smooth_[2].nx;
+                a3 += smooth_[3].nx;
+                const int value = static_cast<int>(k * 255.0f + 0.5f);
+                if (value) pixel(x, value);
+            }
+        }
+    }
+
+private:
+    static double Clamp(double v) { return std::clamp(v, -1e9, 1e9); }
+
+    // Entries an edge does not fill never limit the row or the coverage.
+    struct Bound {
+        double slope = 0, at = 0;
+    };
+    struct Smooth {
+        float nx = 0, ny = 0, c = 2;
+    };
+    bool empty_ = true;
+    int firstRow_ = 0, endRow_ = 0, left_ = 0, right_ = 0, middleX_ = 0;
+    Bound starts_[4] = {{0, -1e18}, {0, -1e18}, {0, -1e18}, {0, -1e18}};
+    Bound ends_[4] = {{0, 1e18}, {0, 1e18}, {0, 1e18}, {0, 1e18}};
+    Smooth smooth_[4];
+};
+
+// A tall, narrow shape touches one or two cache lines in each of many rows
+// that lie far apart in memory; asking for them all at once lets the memory
+// fetch them side by side instead of one row after the other.
+inline void PrefetchRows(const InkSurface& surface, int y0, int y1, int x)
+{
+#ifdef INK_COVERAGE_SSE2
+    for (int y = y0; y < y1; ++y) _mm_prefetch(reinterpret_cast<const char*>(surface.Row(y) + x), _MM_HINT_T0);
+#else
+    (void)surface, (void)y0, (void)y1, (void)x;
+#endif
+}
+
+struct Ink {
+    uint32_t r, g, b, pixel;
+
+    explicit Ink(ColourRef colour)
+        : r(colour & 0xFF), g((colour >> 8) & 0xFF), b((colour >> 16) & 0xFF), pixel((r << 16) | (g << 8) | b)
+    {
+    }
+};
+
+// One pixel: the ink over it with weight a (0..255).
+inline void BlendInto(uint32_t& p, const Ink& ink, uint32_t a, const GammaTables& g)
+{
+    if (a >= 255) {
+        p = ink.pixel;
+    } else if (a > 0 && (p & 0xFFFFFF) != ink.pixel) {
+        p = (BlendChannel(g, ink.r, (p >> 16) & 0xFF, a) << 16) | (BlendChannel(g, ink.g, (p >> 8) & 0xFF, a) << 8) |
+            BlendChannel(g, ink.b, p & 0xFF, a);
+    }
+}
+
+// Blending one ink over pixels that mostly hold the same few colours (paper,
+// or this ink blended once before) at the same weight: the last result is
+// kept and used again.
+class CBlender {
+public:
+    CBlender(ColourRef colour, int alpha) : ink_(colour), alpha_(static_cast<uint32_t>(alpha)), g_(Gamma()) {}
+
+    void Blend(uint32_t& p, uint32_t coverage)
+    {
+        const uint32_t a = (coverage * alpha_ + 127) / 255;
+        if (p == lastIn_ && a == lastA_) {
+            p = lastOut_;
+            return;
+        }
+        lastIn_ = p;
+        lastA_ = a;
+        BlendInto(p, ink_, a, g_);
+        lastOut_ = p;
+    }
+
+private:
+    const Ink ink_;
+    const uint32_t alpha_;
+    const GammaTables& g_;
+    uint32_t lastIn_ = 0xFFFFFFFF;  // no stored pixel has all 32 bits set and this weight
+    uint32_t lastA_ = 0xFFFFFFFF;
+    uint32_t lastOut_ = 0;
+};
 
 }  // namespace
 
@@ -94,21 +309,25 @@ void CInkCoverage::Begin(const InkBox& limit)
 {
     limit_ = limit;
     if (limit_.Empty()) return;
-    const size_t w = static_cast<size_t>(limit_.right - limit_.left);
+    // Rows are padded by a block so that a stamp's last block stays in its row.
+    stride_ = static_cast<size_t>(limit_.right - limit_.left) + kBlock;
     const size_t h = static_cast<size_t>(limit_.bottom - limit_.top);
     // The buffer is kept clear between shapes, so only growing costs.
-    if (cover_.size() < w * h) cover_.assign(w * h, 0);
-    spanLeft_.assign(h, limit_.right);
-    spanRight_.assign(h, limit_.left - 1);
+    if (cover_.size() < stride_ * h) cover_.assign(stride_ * h, 0);
+    touched_ = {};
+}
+
+void CInkCoverage::Touch(int x0, int y0, int x1, int y1)
+{
+    touched_ = touched_.Unite({x0, y0, x1 + 1, y1 + 1});
 }
 
 void CInkCoverage::Cover(int x, int y, int value)
 {
     const size_t row = static_cast<size_t>(y - limit_.top);
-    uint8_t& c = cover_[row * static_cast<size_t>(limit_.right - limit_.left) + (x - limit_.left)];
+    uint8_t& c = cover_[row * stride_ + (x - limit_.left)];
     if (value > c) c = static_cast<uint8_t>(value);
-    spanLeft_[row] = std::min(spanLeft_[row], x);
-    spanRight_[row] = std::max(spanRight_[row], x);
+    Touch(x, y, x, y);
 }
 
 void CInkCoverage::StampDisc(int cx, int cy, int diameter)
@@ -117,16 +336,30 @@ void CInkCoverage::StampDisc(int cx, int cy, int diameter)
     const int side = 2 * s.half + 1;
     const int y0 = std::max(cy - s.half, limit_.top), y1 = std::min(cy + s.half + 1, limit_.bottom);
     const int x0 = std::max(cx - s.half, limit_.left), x1 = std::min(cx + s.half + 1, limit_.right);
-    if (x0 >= x1) return;
-    const size_t width = static_cast<size_t>(limit_.right - limit_.left);
-    for (int y = y0; y < y1; ++y) {
-        const uint8_t* from = &s.cover[(y - cy + s.half) * side + (x0 - cx + s.half)];
-        const size_t row = static_cast<size_t>(y - limit_.top);
-        uint8_t* to = &cover_[row * width + (x0 - limit_.left)];
-        for (int i = 0; i < x1 - x0; ++i) to[i] = std::max(to[i], from[i]);
-        spanLeft_[row] = std::min(spanLeft_[row], x0);
-        spanRight_[row] = std::max(spanRight_[row], x1 - 1);
+    if (x0 >= x1 || y0 >= y1) return;
+    const uint8_t* from = &s.cover[static_cast<size_t>(y0 - cy + s.half) * s.rowBytes + (x0 - cx + s.half)];
+    const size_t firstRow = static_cast<size_t>(y0 - limit_.top);
+    uint8_t* to = &cover_[firstRow * stride_ + (x0 - limit_.left)];
+    // A whole stamp row goes in blocks: the zeros past its end change
+    // nothing. A stamp cut by a side goes pixel by pixel, so that nothing
+    // lands in the padding.
+    const int width = x1 - x0;
+    const bool whole = width == side;
+    if (whole) {
+        for (int y = y0; y < y1; ++y, from += s.rowBytes, to += stride_)
+            for (int b = 0; b < s.rowBytes; b += kBlock) MaxBlock(to + b, from + b);
+    } else {
+        for (int y = y0; y < y1; ++y, from += s.rowBytes, to += stride_)
+            for (int i = 0; i < width; ++i) to[i] = std::max(to[i], from[i]);
     }
+    Touch(x0, y0, x1 - 1, y1 - 1);
+}
+
+void CInkCoverage::Dot(int x, int y, int diameter)
+{
+    if (limit_.Empty() || diameter <= 0) return;
+    if (diameter <= kMaxStampDiameter) StampDisc(x, y, diameter);
+    else Disc({double(x), double(y)}, diameter / 2.0);
 }
 
 void CInkCoverage::Disc(InkVec centre, double r)
@@ -155,117 +388,63 @@ void CInkCoverage::Disc(InkVec centre, double r)
     }
 }
 
-void CInkCoverage::Quad(const InkVec (&v)[4])
+void CInkCoverage::Quad(const InkVec (&v)[4], unsigned wholePixelEdges)
+{
+    const QuadRows quad(v, wholePixelEdges, limit_);
+    if (quad.Empty()) return;
+    uint8_t* cover = nullptr;
+    quad.Walk(
+        [&](int y, int x0, int x1) {
+            const size_t row = static_cast<size_t>(y - limit_.top);
+            cover = &cover_[row * stride_];
+            Touch(x0, y, x1, y);
+        },
+        [&](int x, int value) {
+            uint8_t& c = cover[x - limit_.left];
+            if (value > c) c = static_cast<uint8_t>(value);
+        });
+}
+
+void CInkCoverage::Composite(const InkSurface& surface, ColourRef colour, int alpha)
 {
     if (limit_.Empty()) return;
-    double signedArea = 0;
-    for (int i = 0; i < 4; ++i) {
-        const InkVec& a = v[i];
-        const InkVec& b = v[(i + 1) % 4];
-        signedArea += a.x * b.y - b.x * a.y;
-    }
-    if (std::abs(signedArea) < 1e-9) return;  // no area: nothing to fill
-    const double turn = signedArea > 0 ? 1.0 : -1.0;
-
-    // Each edge as a line whose value at a pixel centre is its distance
-    // inside the edge plus half a pixel: the coverage across that edge before
-    // clamping. A corner given twice leaves an edge that covers everything.
-    float nx[4], ny[4], c[4];
-    double top = v[0].y, bottom = v[0].y;
-    // Per row, the columns where every edge's value is positive: those from
-    // edges facing right start the run, those facing left end it.
-    double startSlope[4], startAt[4], endSlope[4], endAt[4];
-    int starts = 0, ends = 0;
-    struct Flat {
-        double ny, c;
-    } flats[4];
-    int flatCount = 0;
-    for (int i = 0; i < 4; ++i) {
-        const InkVec& a = v[i];
-        const InkVec& b = v[(i + 1) % 4];
-        top = std::min(top, a.y);
-        bottom = std::max(bottom, a.y);
-        const double dx = b.x - a.x, dy = b.y - a.y;
-        const double len = std::sqrt(dx * dx + dy * dy);
-        if (len < 1e-12) {
-            nx[i] = ny[i] = 0;
-            c[i] = 2;
-            continue;
-        }
-        const double ex = -dy / len * turn, ey = dx / len * turn;
-        const double ec = 0.5 - (ex * a.x + ey * a.y);
-        nx[i] = static_cast<float>(ex);
-        ny[i] = static_cast<float>(ey);
-        c[i] = static_cast<float>(ec);
-        // ex * x + ey * y + ec > 0
-        if (ex > 1e-12) {
-            startSlope[starts] = -ey / ex;
-            startAt[starts++] = -ec / ex;
-        } else if (ex < -1e-12) {
-            endSlope[ends] = -ey / ex;
-            endAt[ends++] = -ec / ex;
-        } else {
-            flats[flatCount++] = {ey, ec};
-        }
-    }
-
-    const int y0 = std::max(static_cast<int>(std::floor(top - 0.5)), limit_.top);
-    const int y1 = std::min(static_cast<int>(std::ceil(bottom + 0.5)) + 1, limit_.bottom);
-    const size_t stride = static_cast<size_t>(limit_.right - limit_.left);
-    for (int y = y0; y < y1; ++y) {
-        bool outside = false;
-        for (int f = 0; f < flatCount; ++f) outside |= flats[f].ny * y + flats[f].c <= 0;
-        if (outside) continue;
-        double left = limit_.left, right = limit_.right - 1;
-        for (int e = 0; e < starts; ++e) left = std::max(left, startSlope[e] * y + startAt[e]);
-        for (int e = 0; e < ends; ++e) right = std::min(right, endSlope[e] * y + endAt[e]);
-        const int x0 = static_cast<int>(std::floor(left)) + 1 > limit_.left ? static_cast<int>(std::floor(left))
-                                                                           : limit_.left;
-        const int x1 = std::min(static_cast<int>(std::ceil(right)), limit_.right - 1);
-        if (x0 > x1) continue;
-
+    if (touched_.Empty()) return;
+    CBlender blender(colour, alpha);
+    for (int y = touched_.top; y < touched_.bottom; ++y) {
         const size_t row = static_cast<size_t>(y - limit_.top);
-        uint8_t* cover = &cover_[row * stride + (x0 - limit_.left)];
-        const float fy = static_cast<float>(y);
-        const float a0 = nx[0] * x0 + ny[0] * fy + c[0], a1 = nx[1] * x0 + ny[1] * fy + c[1];
-        const float a2 = nx[2] * x0 + ny[2] * fy + c[2], a3 = nx[3] * x0 + ny[3] * fy + c[3];
-        for (int i = 0; i <= x1 - x0; ++i) {
-            const float fi = static_cast<float>(i);
-            const float k = std::clamp(a0 + nx[0] * fi, 0.0f, 1.0f) * std::clamp(a1 + nx[1] * fi, 0.0f, 1.0f) *
-                            std::clamp(a2 + nx[2] * fi, 0.0f, 1.0f) * std::clamp(a3 + nx[3] * fi, 0.0f, 1.0f);
-            const uint8_t value = static_cast<uint8_t>(k * 255.0f + 0.5f);
-            cover[i] = std::max(cover[i], value);
+        uint8_t* cover = &cover_[row * stride_ + (touched_.left - limit_.left)];
+        uint32_t* pixels = surface.Row(y) + touched_.left;
+        const int width = touched_.right - touched_.left;
+        int x = 0;
+#ifdef INK_COVERAGE_SSE2
+        // Most of a shape's box is empty: blocks without coverage are passed
+        // over whole.
+        for (; x + kBlock <= width; x += kBlock) {
+            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(cover + x));
+            if (_mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_setzero_si128())) == 0xFFFF) continue;
+            for (int i = x; i < x + kBlock; ++i) {
+                if (!cover[i]) continue;
+                blender.Blend(pixels[i], cover[i]);
+                cover[i] = 0;
+            }
         }
-        spanLeft_[row] = std::min(spanLeft_[row], x0);
-        spanRight_[row] = std::max(spanRight_[row], x1);
+#endif
+        for (; x < width; ++x) {
+            if (!cover[x]) continue;
+            blender.Blend(pixels[x], cover[x]);
+            cover[x] = 0;
+        }
     }
 }
 
-void CInkCoverage::Composite(const InkSurface& surface, ColourRef ink, int alpha)
+void BlendQuad(const InkSurface& surface, const InkBox& limit, const InkVec (&v)[4], ColourRef colour, int alpha,
+               unsigned wholePixelEdges)
 {
-    if (limit_.Empty()) return;
-    const GammaTables& g = Gamma();
-    const uint32_t inkR = ink & 0xFF, inkG = (ink >> 8) & 0xFF, inkB = (ink >> 16) & 0xFF;
-    const uint32_t inkPixel = (inkR << 16) | (inkG << 8) | inkB;
-    const size_t width = static_cast<size_t>(limit_.right - limit_.left);
-    for (int y = limit_.top; y < limit_.bottom; ++y) {
-        const size_t row = static_cast<size_t>(y - limit_.top);
-        const int x0 = spanLeft_[row], x1 = spanRight_[row];
-        if (x0 > x1) continue;
-        uint8_t* cover = &cover_[row * width];
-        uint32_t* pixels = surface.Row(y);
-        for (int x = x0; x <= x1; ++x) {
-            uint8_t& c = cover[x - limit_.left];
-            if (!c) continue;
-            const uint32_t a = (c * static_cast<uint32_t>(alpha) + 127) / 255;
-            c = 0;
-            uint32_t& p = pixels[x];
-            if (a >= 255) {
-                p = inkPixel;
-            } else if (a > 0 && (p & 0xFFFFFF) != inkPixel) {
-                p = (BlendChannel(g, inkR, (p >> 16) & 0xFF, a) << 16) |
-                    (BlendChannel(g, inkG, (p >> 8) & 0xFF, a) << 8) | BlendChannel(g, inkB, p & 0xFF, a);
-            }
-        }
-    }
+    const QuadRows quad(v, wholePixelEdges, limit);
+    if (quad.Empty()) return;
+    PrefetchRows(surface, quad.FirstRow(), quad.EndRow(), quad.MiddleColumn());
+    CBlender blender(colour, alpha);
+    uint32_t* pixels = nullptr;
+    quad.Walk([&](int y, int, int) { pixels = surface.Row(y); },
+              [&](int x, int value) { blender.Blend(pixels[x], static_cast<uint32_t>(value)); });
 }

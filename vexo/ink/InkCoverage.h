@@ -42,6 +42,14 @@ struct InkBox {
     long long Area() const { return Empty() ? 0 : static_cast<long long>(right - left) * (bottom - top); }
 };
 
+// A shape of one convex quadrilateral needs no coverage buffer: it is blended
+// over the surface's pixels within limit as it is walked. Edges flagged in
+// wholePixelEdges (bit i: from corner i to the next) take a pixel whole when
+// its centre lies inside, else not at all, so that two quadrilaterals sharing
+// such an edge share out its pixels without a seam.
+void BlendQuad(const InkSurface& surface, const InkBox& limit, const InkVec (&corners)[4], ColourRef ink,
+               int alpha, unsigned wholePixelEdges = 0);
+
 class CInkCoverage {
 public:
     // Starts a shape that may touch only the pixels of limit.
@@ -49,8 +57,11 @@ public:
 
     // A round dot of radius r.
     void Disc(InkVec centre, double r);
-    // A convex quadrilateral, its corners in order around it.
-    void Quad(const InkVec (&corners)[4]);
+    // A round dot of a whole diameter centred on a pixel.
+    void Dot(int x, int y, int diameter);
+    // A convex quadrilateral, its corners in order around it; edges flagged
+    // as for BlendQuad take pixels whole.
+    void Quad(const InkVec (&corners)[4], unsigned wholePixelEdges = 0);
 
     // Blends the ink over the surface by coverage times alpha (0..255), in
     // gamma-corrected light, and clears the shape for the next one.
@@ -58,10 +69,11 @@ public:
 
 private:
     void Cover(int x, int y, int value);
+    void Touch(int x0, int y0, int x1, int y1);  // inclusive
     void StampDisc(int cx, int cy, int diameter);
 
     InkBox limit_;
+    size_t stride_ = 0;
     std::vector<uint8_t> cover_;       // limit_'s pixels, row by row
-    std::vector<int> spanLeft_;        // per row, the touched columns
-    std::vector<int> spanRight_;       // (left > right when none)
+    InkBox touched_;                   // the pixels any piece reached
 };

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "GdiInkCanvas.h"
+#include "RasterDraw.h"
 #include "RasterInkCanvas.h"
 
 class CLines;
@@ -21,13 +22,17 @@ public:
     CInkOnDc(const CInkOnDc&) = delete;
     CInkOnDc& operator=(const CInkOnDc&) = delete;
 
+    // A canvas for drawing in one pass.
     IInkCanvas& Canvas();
+    // The pixels our rasteriser draws on, or null for the GDI+ canvas.
+    const InkTarget* Target() const { return gdiplus_ ? nullptr : &target_; }
 
 private:
     bool UseDibSection(const InkBox& clip, POINT offset);
     void UseCopy(const InkBox& clip);  // clip in logical coordinates
 
     HDC dc_;
+    InkTarget target_;
     std::unique_ptr<CGdiInkCanvas> gdiplus_;
     std::unique_ptr<CRasterInkCanvas> raster_;
     // The copy: a top-down DIB section holding the DC's pixels of copyBox_.

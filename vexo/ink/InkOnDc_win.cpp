@@ -110,6 +110,8 @@ CInkOnDc::~CInkOnDc()
 IInkCanvas& CInkOnDc::Canvas()
 {
     if (gdiplus_) return *gdiplus_;
+    if (!raster_)
+        raster_ = std::make_unique<CRasterInkCanvas>(target_.surface, target_.clip, target_.offsetX, target_.offsetY);
     return *raster_;
 }
 
@@ -132,9 +134,8 @@ bool CInkOnDc::UseDibSection(const InkBox& clip, POINT offset)
         surface.origin = static_cast<uint32_t*>(dib.dsBm.bmBits) + rowPixels * (surface.height - 1);
         surface.stride = -rowPixels;
     }
-    const InkBox deviceClip = {clip.left + offset.x, clip.top + offset.y, clip.right + offset.x,
-                               clip.bottom + offset.y};
-    raster_ = std::make_unique<CRasterInkCanvas>(surface, deviceClip, offset.x, offset.y);
+    target_ = {surface, {clip.left + offset.x, clip.top + offset.y, clip.right + offset.x, clip.bottom + offset.y},
+               offset.x, offset.y};
     return true;
 }
 
@@ -162,20 +163,21 @@ void CInkOnDc::UseCopy(const InkBox& clip)
         }
     }
     // Without a copy nothing is drawn, as when every drawing call fails.
-    raster_ = std::make_unique<CRasterInkCanvas>(surface, InkBox{0, 0, surface.width, surface.height}, -clip.left,
-                                                 -clip.top);
+    target_ = {surface, {0, 0, surface.width, surface.height}, -clip.left, -clip.top};
 }
 
 void DrawAll(HDC dc, CLines& lines)
 {
     ScopedWaitCursor wait;
     CInkOnDc target(dc);
-    lines.DrawAll(target.Canvas());
+    if (const InkTarget* pixels = target.Target()) RasterDraw(lines.StrokesToDraw(), *pixels);
+    else lines.DrawAll(target.Canvas());
 }
 
 void DrawInArea(HDC dc, CLines& lines, const InkRect& area, int n)
 {
     ScopedWaitCursor wait;
     CInkOnDc target(dc);
-    lines.DrawInArea(target.Canvas(), area, n);
+    if (const InkTarget* pixels = target.Target()) RasterDraw(lines.StrokesToDraw(area, n), *pixels);
+    else lines.DrawInArea(target.Canvas(), area, n);
 }

@@ -64,6 +64,10 @@ public:
     // the playback clock shows, or at all when nothing plays) is not drawn.
     bool IsHidden() const;
     void Draw(IInkCanvas& canvas);
+    // Draws the stroke, hidden or not, with a soft renderer of the caller's.
+    // Every drawing starts the renderer afresh, so the pixels are those Draw
+    // gives; drawing passes that run side by side each bring their own.
+    void DrawWith(IInkCanvas& canvas, CSMLine& softRenderer) const;
     // Draws point by point, waiting for each point's time on the playback
     // clock; stops when the playing flag clears. Draws hidden strokes too.
     void DrawTimed(IInkCanvas& canvas);
@@ -77,7 +81,7 @@ public:
 
 private:
     struct DrawHistory;
-    void DrawPoint(IInkCanvas& canvas, size_t i, DrawHistory& history);
+    void DrawPoint(IInkCanvas& canvas, CSMLine& softRenderer, size_t i, DrawHistory& history) const;
 
     std::vector<PointRecord> points_;
     uint16_t penKind_ = kPenPen;

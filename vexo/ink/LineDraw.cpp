@@ -32,8 +32,13 @@ bool CLine::IsHidden() const
 void CLine::Draw(IInkCanvas& canvas)
 {
     if (IsHidden()) return;
+    DrawWith(canvas, softRenderer_);
+}
+
+void CLine::DrawWith(IInkCanvas& canvas, CSMLine& softRenderer) const
+{
     DrawHistory history;
-    for (size_t i = 0; i < points_.size(); ++i) DrawPoint(canvas, i, history);
+    for (size_t i = 0; i < points_.size(); ++i) DrawPoint(canvas, softRenderer, i, history);
 }
 
 void CLine::DrawTimed(IInkCanvas& canvas)
@@ -46,19 +51,19 @@ void CLine::DrawTimed(IInkCanvas& canvas)
             PlaybackSleep(static_cast<uint32_t>(wait));
             if (!IsPlaying()) break;
         }
-        DrawPoint(canvas, i, history);
+        DrawPoint(canvas, softRenderer_, i, history);
     }
     canvas.Flush();
 }
 
-void CLine::DrawPoint(IInkCanvas& canvas, size_t i, DrawHistory& h)
+void CLine::DrawPoint(IInkCanvas& canvas, CSMLine& softRenderer, size_t i, DrawHistory& h) const
 {
     const PointRecord& p = points_[i];
     const InkPoint here{p.x, p.y};
     if (i == 0) {
         h.p0 = here;
         if (penKind_ != kPenMarker)
-            softRenderer_.DrawStep(canvas, 0, 0, p.x, p.y, p.width, colour_, CSMLine::kFirstPoint, maxPressure_);
+            softRenderer.DrawStep(canvas, 0, 0, p.x, p.y, p.width, colour_, CSMLine::kFirstPoint, maxPressure_);
     } else if (penKind_ == kPenPen) {
         // The first segment is covered by the start dot; a start on the
         // screen's top or left edge marks a position the pen never had.
@@ -73,7 +78,7 @@ void CLine::DrawPoint(IInkCanvas& canvas, size_t i, DrawHistory& h)
         }
     } else {
         const int phase = i + 1 == points_.size() ? CSMLine::kLastPoint : CSMLine::kMiddlePoint;
-        softRenderer_.DrawStep(canvas, h.p0.x, h.p0.y, p.x, p.y, p.width, colour_, phase, maxPressure_);
+        softRenderer.DrawStep(canvas, h.p0.x, h.p0.y, p.x, p.y, p.width, colour_, phase, maxPressure_);
     }
     h.p2 = h.p1;
     h.p1 = h.p0;

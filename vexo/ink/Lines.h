@@ -47,6 +47,9 @@ public:
     // The first n strokes (all for n = 0, none for n < 0) that are visible and
     // whose bounds, inflated by 5, meet area.
     void DrawInArea(IInkCanvas& canvas, const InkRect& area, int n);
+    // The strokes those two draw, in order.
+    std::vector<const CLine*> StrokesToDraw() const;
+    std::vector<const CLine*> StrokesToDraw(const InkRect& area, int n) const;
     // Timed drawing while the playing flag is set. After an eraser stroke the
     // layer repaints what it erased; after an erase-all mark the layer
     // restores its page picture. layer may be null (nothing is repainted).

@@ -25,12 +25,27 @@ void CLines::DrawAll(IInkCanvas& canvas)
 
 void CLines::DrawInArea(IInkCanvas& canvas, const InkRect& area, int n)
 {
-    if (n < 0) return;
+    for (const CLine* stroke : StrokesToDraw(area, n)) const_cast<CLine*>(stroke)->Draw(canvas);
+}
+
+std::vector<const CLine*> CLines::StrokesToDraw() const
+{
+    std::vector<const CLine*> chosen;
+    for (const auto& stroke : strokes_)
+        if (!stroke->IsHidden()) chosen.push_back(stroke.get());
+    return chosen;
+}
+
+std::vector<const CLine*> CLines::StrokesToDraw(const InkRect& area, int n) const
+{
+    std::vector<const CLine*> chosen;
+    if (n < 0) return chosen;
     const size_t count = n == 0 ? strokes_.size() : std::min(strokes_.size(), static_cast<size_t>(n));
     for (size_t i = 0; i < count; ++i) {
-        CLine& stroke = *strokes_[i];
-        if (!stroke.IsHidden() && AreasMeet(InflateArea(stroke.GetBounds(), 5), area)) stroke.Draw(canvas);
+        const CLine& stroke = *strokes_[i];
+        if (!stroke.IsHidden() && AreasMeet(InflateArea(stroke.GetBounds(), 5), area)) chosen.push_back(&stroke);
     }
+    return chosen;
 }
 
 void CLines::DrawTimed(IInkCanvas& canvas, IStrokeLayer* layer)

@@ -17,10 +17,20 @@ constexpr long long kMaxRunArea = 512 * 512;
 constexpr double kMaxSkippedBulge = 0.1;
 
 // Curves are cut into straight pieces that stray at most this far.
-constexpr double kFlatness = 0.5;
+constexpr double kFlatness = 1.0;
 constexpr int kMaxCurvePieces = 64;
 
 constexpr double kPi = 3.14159265358979323846;
+
+// Flattened pieces that turn by less than this (cosine of 60 degrees) meet
+// at a mitre; sharper turns get round joins.
+constexpr double kMinMitreCosine = 0.5;
+// A marker piece's corners go start edge, end cap, far edge, start cap; the
+// caps take pixels whole, so that pieces and curves meeting on one line
+// share its pixels without a seam.
+constexpr unsigned kCapEdges = (1u << 1) | (1u << 3);
+// A join's fan quadrilateral: corner, arc, arc, arc; its first and last edges.
+constexpr unsigned kFanSides = (1u << 0) | (1u << 3);
 
 // A width-0 pen still draws a pixel-wide line.
 double HalfWidth(int width) { return std::max(width, 1) / 2.0; }
@@ -38,14 +48,6 @@ InkVec PageToNib(InkVec v) { return {v.x - v.y / 2, v.y / 4}; }
 
 ColourRef FromPixel(uint32_t p) { return ((p >> 16) & 0xFF) | (p & 0xFF00) | ((p & 0xFF) << 16); }
 uint32_t ToPixel(ColourRef c) { return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF); }
-
-InkBox SegmentBox(InkVec a, InkVec b, double reach)
-{
-    return {static_cast<int>(std::floor(std::min(a.x, b.x) - reach)),
-            static_cast<int>(std::floor(std::min(a.y, b.y) - reach)),
-            static_cast<int>(std::ceil(std::max(a.x, b.x) + reach)) + 1,
-            static_cast<int>(std::ceil(std::max(a.y, b.y) + reach)) + 1};
-}
 
 // The straight part of a segment between its two ends, flat at both.
 void AddBody(CInkCoverage& coverage, InkVec a, InkVec b, double r)
@@ -132,39 +134,49 @@ void CRasterInkCanvas::Flush() { DrawPendingSegments(); }
 
 void CRasterInkCanvas::AddSegment(Ends ends, InkPoint from, InkPoint to, int width, ColourRef colour)
 {
-    const Segment s{{double(from.x) + offsetX_, double(from.y) + offsetY_},
-                    {double(to.x) + offsetX_, double(to.y) + offsetY_}};
-    const InkBox box = SegmentBox(s.from, s.to, HalfWidth(width) + 1);
-    if (!run_.empty()) {
+    const Segment s{{from.x + offsetX_, from.y + offsetY_}, {to.x + offsetX_, to.y + offsetY_}};
+    // The pen reaches half its width, plus a pixel of smooth edge.
+    const int reach = (std::max(width, 1) + 1) / 2 + 1;
+    const InkBox box = {std::min(s.from.x, s.to.x) - reach, std::min(s.from.y, s.to.y) - reach,
+                        std::max(s.from.x, s.to.x) + reach + 1, std::max(s.from.y, s.to.y) + reach + 1};
+    if (runOpen_) {
         const bool samePen = ends == runEnds_ && width == runWidth_ && colour == runColour_;
         if (!samePen || runBox_.Unite(box).Area() > kMaxRunArea) DrawPendingSegments();
     }
     runEnds_ = ends;
     runWidth_ = width;
     runColour_ = colour;
-    runBox_ = run_.empty() ? box : runBox_.Unite(box);
-    run_.push_back(s);
+    runBox_ = runOpen_ ? runBox_.Unite(box) : box;
+    runOpen_ = true;
+    // A segment that cannot reach the clip still counts for where the run
+    // ends, so that every band of a page ends it at the same segment, but it
+    // is not kept: none of its pixels, and none of the round end it gives
+    // the segment before it, lie inside.
+    if (!box.Intersect(clip_).Empty()) run_.push_back(s);
 }
 
 void CRasterInkCanvas::DrawPendingSegments()
 {
+    runOpen_ = false;
     if (run_.empty()) return;
     const double r = HalfWidth(runWidth_);
-    const auto same = [](InkVec a, InkVec b) { return a.x == b.x && a.y == b.y; };
+    const int diameter = std::max(runWidth_, 1);
     coverage_.Begin(runBox_.Intersect(clip_));
-    const InkVec* lastDot = nullptr;
+    const InkPoint* lastDot = nullptr;
+    const auto dot = [&](const InkPoint& at) {
+        if (lastDot && *lastDot == at) return;  // already there
+        coverage_.Dot(at.x, at.y, diameter);
+        lastDot = &at;
+    };
     for (size_t i = 0; i < run_.size(); ++i) {
         const Segment& s = run_[i];
-        if (!lastDot || !same(*lastDot, s.from)) coverage_.Disc(s.from, r);
-        lastDot = &s.from;
+        dot(s.from);
         // A segment's end is round when the pen has round ends, or when the
         // next segment starts there with its round start.
-        const bool roundEnd = runEnds_ == Ends::kRoundBoth || (i + 1 < run_.size() && same(run_[i + 1].from, s.to));
-        if (runEnds_ == Ends::kRoundBoth && !same(s.from, s.to)) {
-            coverage_.Disc(s.to, r);
-            lastDot = &s.to;
-        }
-        if (!roundEnd || BulgeIsVisible(s.from, s.to, r)) AddBody(coverage_, s.from, s.to, r);
+        const bool roundEnd = runEnds_ == Ends::kRoundBoth || (i + 1 < run_.size() && run_[i + 1].from == s.to);
+        if (runEnds_ == Ends::kRoundBoth) dot(s.to);
+        const InkVec from = {double(s.from.x), double(s.from.y)}, to = {double(s.to.x), double(s.to.y)};
+        if (!roundEnd || BulgeIsVisible(from, to, r)) AddBody(coverage_, from, to, r);
     }
     coverage_.Composite(surface_, runColour_, kSolidAlpha);
     run_.clear();
@@ -201,25 +213,60 @@ void CRasterInkCanvas::MarkerCurve(const InkPoint (&points)[4], int width, Colou
     const InkBox box = {static_cast<int>(std::floor(left - reachX)), static_cast<int>(std::floor(top - reachY)),
                         static_cast<int>(std::ceil(right + reachX)) + 1,
                         static_cast<int>(std::ceil(bottom + reachY)) + 1};
-    coverage_.Begin(box.Intersect(clip_));
+    const InkBox limit = box.Intersect(clip_);
+    if (limit.Empty()) return;
 
+    // The curve as straight pieces, and each piece's nib-space normal.
     const int pieces = CurvePieces(p);
-    InkVec start = p[0];
-    bool hasPrevious = false;
-    InkVec previousNormal;
+    InkVec corners[kMaxCurvePieces + 1];
+    InkVec normals[kMaxCurvePieces];  // unit length
+    int count = 0;
+    corners[0] = p[0];
     for (int i = 1; i <= pieces; ++i) {
         const InkVec end = i == pieces ? p[3] : BezierPoint(p, double(i) / pieces);
-        const InkVec nibAlong = PageToNib(Sub(end, start));
+        const InkVec nibAlong = PageToNib(Sub(end, corners[count]));
         const double len = Length(nibAlong);
         if (len < 1e-9) continue;
-        const InkVec normal = {-nibAlong.y / len * r, nibAlong.x / len * r};
-        if (hasPrevious) AddNibJoin(coverage_, start, previousNormal, normal, r);
+        normals[count] = {-nibAlong.y / len, nibAlong.x / len};
+        corners[++count] = end;
+    }
+    if (count == 0) return;
+
+    // Pieces that turn gently meet on the line halfway between their nibs,
+    // which both take as their end, so each pixel near a corner is blended
+    // once: a mitred corner, as close to the round join as a flattened
+    // curve's corners need. The curve's own ends are flat.
+    bool gentle = true;
+    for (int k = 1; k < count; ++k) gentle = gentle && normals[k - 1].x * normals[k].x + normals[k - 1].y * normals[k].y > kMinMitreCosine;
+    if (gentle) {
+        for (int k = 0; k < count; ++k) {
+            const InkVec n = normals[k];
+            const auto capReach = [&](InkVec mitre) {
+                // Along the cap line, as far as the piece's edges lie from its middle.
+                return NibToPage(Scale(mitre, r / (mitre.x * n.x + mitre.y * n.y)));
+            };
+            const auto between = [](InkVec a, InkVec b) {
+                const InkVec m = Add(a, b);
+                return Scale(m, 1 / Length(m));
+            };
+            const InkVec atStart = capReach(k == 0 ? n : between(normals[k - 1], n));
+            const InkVec atEnd = capReach(k + 1 == count ? n : between(n, normals[k + 1]));
+            const InkVec quad[4] = {Add(corners[k], atStart), Add(corners[k + 1], atEnd), Sub(corners[k + 1], atEnd),
+                                    Sub(corners[k], atStart)};
+            BlendQuad(surface_, limit, quad, colour, kMarkerAlpha, kCapEdges);
+        }
+        return;
+    }
+
+    // Sharp turns: the pieces with round joins, united before blending.
+    coverage_.Begin(limit);
+    for (int k = 0; k < count; ++k) {
+        const InkVec normal = Scale(normals[k], r);
+        if (k > 0) AddNibJoin(coverage_, corners[k], Scale(normals[k - 1], r), normal, r);
         const InkVec n = NibToPage(normal);
-        const InkVec corners[4] = {Add(start, n), Add(end, n), Sub(end, n), Sub(start, n)};
-        coverage_.Quad(corners);
-        previousNormal = normal;
-        hasPrevious = true;
-        start = end;
+        const InkVec quad[4] = {Add(corners[k], n), Add(corners[k + 1], n), Sub(corners[k + 1], n),
+                                Sub(corners[k], n)};
+        coverage_.Quad(quad, kCapEdges);
     }
     coverage_.Composite(surface_, colour, kMarkerAlpha);
 }

@@ -35,9 +35,9 @@ public:
 
 private:
     enum class Ends { kRoundStartFlatEnd, kRoundBoth };
-    struct Segment {
-        InkVec from;
-        InkVec to;
+    struct Segment {  // surface coordinates
+        InkPoint from;
+        InkPoint to;
     };
 
     void AddSegment(Ends ends, InkPoint from, InkPoint to, int width, ColourRef colour);
@@ -51,6 +51,7 @@ private:
     CInkCoverage coverage_;
 
     // Opaque segments not yet blended, all of one pen.
+    bool runOpen_ = false;
     std::vector<Segment> run_;
     Ends runEnds_ = Ends::kRoundBoth;
     int runWidth_ = 0;

@@ -1,5 +1,7 @@
 #include "WinTestHelpers.h"
 
+#include <cstdio>
+
 namespace wintest {
 
 std::string ExeFolder()
@@ -24,9 +26,18 @@ bool CChildProcess::Start(const std::string& exe, const std::string& args)
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
-    if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &si, &pi))
-        return false;
+    // Under a busy Wine a start now and then fails at once; a test wants the
+    // program's behaviour, so it tries again before giving up.
+    constexpr int kAttempts = 3;
+    constexpr DWORD kRetryPauseMs = 200;
+    bool started = false;
+    for (int attempt = 0; attempt < kAttempts && !started; ++attempt) {
+        if (attempt) Sleep(kRetryPauseMs);
+        started = CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                                 &pi) != FALSE;
+        if (!started) std::fprintf(stderr, "CreateProcess %s failed: error %lu\n", exe.c_str(), GetLastError());
+    }
+    if (!started) return false;
     CloseHandle(pi.hThread);
     process_ = pi.hProcess;
     return true;
