@@ -35,10 +35,9 @@ private:
     InkTarget target_;
     std::unique_ptr<CGdiInkCanvas> gdiplus_;
     std::unique_ptr<CRasterInkCanvas> raster_;
-    // The copy: a top-down DIB section holding the DC's pixels of copyBox_.
+    // The copy: a thread's kept DIB section holding the DC's pixels of
+    // copyBox_ at its top left.
     HDC copyDc_ = nullptr;
-    HBITMAP copy_ = nullptr;
-    HGDIOBJ oldCopy_ = nullptr;
     RECT copyBox_{};  // logical coordinates of the DC
 };
 

@@ -77,6 +77,71 @@ bool RowsTopDown(HDC dc, const DIBSECTION& dib)
     return topDown;
 }
 
+// The 32-bit bitmap a drawing through a copy works on, kept for the next
+// drawing on the same thread: freshly allocated memory costs a page fault
+// per 4 KB on first use, which for a screenful takes longer than drawing
+// the whole page under some systems.
+class CCopyBitmap {
+public:
+    CCopyBitmap() = default;
+    ~CCopyBitmap() { Release(); }
+    CCopyBitmap(const CCopyBitmap&) = delete;
+    CCopyBitmap& operator=(const CCopyBitmap&) = delete;
+
+    // A memory DC holding a top-down bitmap at least width x height; null
+    // when none can be made.
+    HDC Get(HDC like, int width, int height)
+    {
+        if (bitmap_ && width <= width_ && height <= height_) return dc_;
+        Release();
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;  // top row first
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        bitmap_ = CreateDIBSection(like, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        dc_ = bitmap_ ? CreateCompatibleDC(like) : nullptr;
+        if (!dc_) return nullptr;
+        old_ = SelectObject(dc_, bitmap_);
+        bits_ = static_cast<uint32_t*>(bits);
+        width_ = width;
+        height_ = height;
+        return dc_;
+    }
+    InkSurface Surface(int width, int height) const { return {bits_, width_, width, height}; }
+
+private:
+    void Release()
+    {
+        if (dc_) {
+            SelectObject(dc_, old_);
+            DeleteDC(dc_);
+        }
+        if (bitmap_) DeleteObject(bitmap_);
+        bitmap_ = nullptr;
+        dc_ = nullptr;
+        old_ = nullptr;
+        bits_ = nullptr;
+        width_ = height_ = 0;
+    }
+
+    HBITMAP bitmap_ = nullptr;
+    HDC dc_ = nullptr;
+    HGDIOBJ old_ = nullptr;
+    uint32_t* bits_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+};
+
+CCopyBitmap& ThreadCopyBitmap()
+{
+    thread_local CCopyBitmap copy;
+    return copy;
+}
+
 }  // namespace
 
 CInkOnDc::CInkOnDc(HDC dc) : dc_(dc)
@@ -101,10 +166,7 @@ CInkOnDc::~CInkOnDc()
         GdiFlush();
         BitBlt(dc_, copyBox_.left, copyBox_.top, copyBox_.right - copyBox_.left, copyBox_.bottom - copyBox_.top,
                copyDc_, 0, 0, SRCCOPY);
-        SelectObject(copyDc_, oldCopy_);
-        DeleteDC(copyDc_);
     }
-    if (copy_) DeleteObject(copy_);
 }
 
 IInkCanvas& CInkOnDc::Canvas()
@@ -143,23 +205,14 @@ void CInkOnDc::UseCopy(const InkBox& clip)
 {
     InkSurface surface;
     if (!clip.Empty()) {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = clip.right - clip.left;
-        info.bmiHeader.biHeight = -(clip.bottom - clip.top);  // top row first
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        copy_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        copyDc_ = copy_ ? CreateCompatibleDC(dc_) : nullptr;
+        const int width = clip.right - clip.left, height = clip.bottom - clip.top;
+        CCopyBitmap& copy = ThreadCopyBitmap();
+        copyDc_ = copy.Get(dc_, width, height);
         if (copyDc_) {
-            oldCopy_ = SelectObject(copyDc_, copy_);
             copyBox_ = {clip.left, clip.top, clip.right, clip.bottom};
-            BitBlt(copyDc_, 0, 0, clip.right - clip.left, clip.bottom - clip.top, dc_, clip.left, clip.top, SRCCOPY);
+            BitBlt(copyDc_, 0, 0, width, height, dc_, clip.left, clip.top, SRCCOPY);
             GdiFlush();
-            surface = {static_cast<uint32_t*>(bits), clip.right - clip.left, clip.right - clip.left,
-                       clip.bottom - clip.top};
+            surface = copy.Surface(width, height);
         }
     }
     // Without a copy nothing is drawn, as when every drawing call fails.

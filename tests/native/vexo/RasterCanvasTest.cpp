@@ -1,10 +1,16 @@
 // Our rasteriser's pen setups on a small white surface: where each puts ink,
 // how translucent ink blends, and how pixel access, clipping and offsets
-// behave.
+// behave; and a page drawn in bands on helper threads.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
+#include <thread>
 #include <vector>
 
+#include "InkWorkers.h"
+#include "Lines.h"
+#include "RasterDraw.h"
 #include "RasterInkCanvas.h"
 
 namespace {
@@ -145,3 +151,45 @@ TEST_F(RasterCanvas, WideStrokesStayInsideTheSurface)
 }
 
 }  // namespace
+
+// A page drawn in bands on helper threads matches one pass pixel for pixel,
+// soft dots and runs cut by the band edges included.
+TEST(RasterDrawBands, MatchOnePassExactly)
+{
+    constexpr int kSide = 400;
+    CLines page;
+    for (int s = 0; s < 60; ++s) {
+        const uint16_t kind = static_cast<uint16_t>(s % 3 == 0 ? kPenPen : s % 3 == 1 ? kPenMarker : kPenBrush);
+        CLine& stroke = page.AddStroke(kColourTable[1 + s % 15], kind);
+        const int width = kind == kPenBrush ? 200 : 6 + s % 7;
+        for (int p = 0; p < 40; ++p)  // slanted strokes that cross every band edge
+            stroke.AddPoint(10 + (s * 37 + p * 5) % 380, 5 + (s * 11 + p * 9) % 390, width, 0);
+    }
+    std::vector<uint32_t> one(kSide * kSide, kWhitePixel), bands(kSide * kSide, kWhitePixel);
+    {
+        CRasterInkCanvas canvas({one.data(), kSide, kSide, kSide}, {0, 0, kSide, kSide});
+        page.DrawAll(canvas);
+    }
+    RasterDraw(page.StrokesToDraw(), {{bands.data(), kSide, kSide, kSide}, {0, 0, kSide, kSide}});
+    EXPECT_EQ(bands, one);
+    EXPECT_GT(std::count_if(one.begin(), one.end(), [](uint32_t p) { return p != kWhitePixel; }), 20000);
+}
+
+TEST(InkWorkers, RunEveryPartOnceAndTakeTurns)
+{
+    CInkWorkers& workers = CInkWorkers::Shared();
+    const int parts = workers.Width() * 3 + 1;
+    auto runAll = [&](std::vector<std::atomic<int>>& counts) {
+        workers.Run(parts, [&](int part) { ++counts[static_cast<size_t>(part)]; });
+    };
+    std::vector<std::atomic<int>> first(parts), second(parts);
+    std::thread other([&] {
+        for (int i = 0; i < 20; ++i) runAll(second);
+    });
+    for (int i = 0; i < 20; ++i) runAll(first);
+    other.join();
+    for (int p = 0; p < parts; ++p) {
+        EXPECT_EQ(first[static_cast<size_t>(p)], 20);
+        EXPECT_EQ(second[static_cast<size_t>(p)], 20);
+    }
+}
