@@ -338,3 +338,32 @@ TEST_F(InkRender, WorldTransformIsFollowed)
     EXPECT_EQ(Pixel(105, 50), RGB(255, 0, 0));
     EXPECT_EQ(Pixel(45, 50), kWhite);
 }
+
+// Our rasteriser and the platform's GDI+ put pen and brush ink in the same
+// places; only edge pixels may differ (this GDI+ draws without smoothing).
+// Marker nibs are left out: not every GDI+ applies the pen transform.
+TEST_F(InkCanvasBatching, RasteriserInksWhereGdiplusInks)
+{
+    ASSERT_TRUE(gdiplus_.Ok());
+    CLines lines;
+    CLine& pen = lines.AddStroke(RGB(0, 0, 255), kPenPen);
+    for (int i = 0; i < 30; ++i) pen.AddPoint(8 + i * 3, 15 + (i * 7) % 11, 6, 0);
+    CLine& thin = lines.AddStroke(RGB(0, 128, 0), kPenPen);
+    for (int i = 0; i < 20; ++i) thin.AddPoint(10 + i * 5, 40 - i, 2, 0);
+    CLine& brush = lines.AddStroke(RGB(255, 0, 0), kPenBrush);
+    for (int i = 0; i < 25; ++i) brush.AddPoint(12 + i * 4, 60 + (i % 5) * 2, i == 0 ? 300 : 25, 0);
+
+    const auto surfaces = Surfaces();
+    const Surface& dib = surfaces[1];
+    const auto gdiplus = Render<CGdiInkCanvas>(dib, lines);
+    const auto ours = Render<OnDc>(dib, lines);
+    int inked = 0, disagree = 0;
+    for (size_t i = 0; i < ours.size(); ++i) {
+        const bool a = Differences({gdiplus[i]}, {kWhite}, 96) > 0;
+        const bool b = Differences({ours[i]}, {kWhite}, 96) > 0;
+        inked += a || b;
+        disagree += a != b;
+    }
+    EXPECT_GT(inked, 800);
+    EXPECT_LE(disagree, inked / 10) << disagree << " of " << inked;
+}
