@@ -1,7 +1,8 @@
 #pragma once
 // The surface strokes are drawn on. The stroke code decides which segment,
 // curve and pixel to draw; a canvas only knows how to put it on its device
-// (GDI+ and GDI on Windows, a recording raster in tests).
+// (our rasteriser on a pixel buffer, GDI+ and GDI on a device context that
+// only they can draw on, a recording raster in tests).
 #include <cstdint>
 
 #include "PenKinds.h"

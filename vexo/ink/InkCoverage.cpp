@@ -139,7 +139,6 @@ public:
         endRow_ = std::min(CeilInt(std::min(bottom + 0.5, 1e9)) + 1, limit.bottom);
         left_ = limit.left;
         right_ = limit.right - 1;
-        middleX_ = std::clamp(static_cast<int>(std::clamp((v[0].x + v[2].x) / 2, -1e9, 1e9)), left_, right_);
 
         for (int i = 0; i < 4; ++i) {
             const InkVec& a = v[i];
@@ -153,15 +152,16 @@ public:
             const double ex = -dy / len * turn, ey = dx / len * turn;
             const bool whole = (wholePixels >> i) & 1;
             const double ec = (whole ? 0.0 : 0.5) - (ex * a.x + ey * a.y);
-            if (!whole) smooth_[i] = {static_cast<float>(ex), static_cast<float>(ey), static_cast<float>(ec)};
+            if (!whole)
+                smooth_[smoothCount_++] = {static_cast<float>(ex), static_cast<float>(ey), static_cast<float>(ec)};
             // Per row, the first column is the ceiling of the largest start
             // bound and the last the ceiling of the smallest end bound, each
             // shifted: a smooth start may reach one pixel further left, and
             // a whole-pixel end stops before a centre on its line.
             if (ex > 1e-12) {  // faces right: the run starts at -(ey y + ec) / ex
-                starts_[i] = {-ey / ex, -ec / ex - (whole ? 0 : 1)};
+                starts_[startCount_++] = {-ey / ex, -ec / ex - (whole ? 0 : 1)};
             } else if (ex < -1e-12) {
-                ends_[i] = {-ey / ex, -ec / ex - (whole ? 1 : 0)};
+                ends_[endCount_++] = {-ey / ex, -ec / ex - (whole ? 1 : 0)};
             } else if (ey > 0) {  // level, inside below: rows from -ec / ey
                 const double from = -ec / ey;
                 firstRow_ = std::max(firstRow_, whole ? CeilInt(Clamp(from)) : FloorInt(Clamp(from)) + 1);
@@ -176,18 +176,29 @@ public:
     bool Empty() const { return empty_; }
     int FirstRow() const { return firstRow_; }
     int EndRow() const { return endRow_; }
-    int MiddleColumn() const { return middleX_; }
 
     // Calls row(y, x0, x1) for each row with columns that may be covered,
     // then pixel(x, coverage 1..255) for each covered pixel of that row.
     template <typename Row, typename Pixel>
     void Walk(Row row, Pixel pixel) const
     {
+        // A parallelogram, the common shape, has two edges of each kind.
+        if (startCount_ <= 2 && endCount_ <= 2 && smoothCount_ <= 2) WalkWith<2>(row, pixel);
+        else WalkWith<4>(row, pixel);
+    }
+
+private:
+    static double Clamp(double v) { return std::clamp(v, -1e9, 1e9); }
+
+    // Unused entries up to kEdges are the ones that never limit anything.
+    template <int kEdges, typename Row, typename Pixel>
+    void WalkWith(Row row, Pixel pixel) const
+    {
         const double lowest = left_, highest = right_ + 1.0;
         for (int y = firstRow_; y < endRow_; ++y) {
             const double fy = y;
             double from = lowest, to = highest;
-            for (int e = 0; e < 4; ++e) {
+            for (int e = 0; e < kEdges; ++e) {
                 from = std::max(from, starts_[e].slope * fy + starts_[e].at);
                 to = std::min(to, ends_[e].slope * fy + ends_[e].at);
             }
@@ -196,25 +207,19 @@ public:
             if (x0 > x1) continue;
             row(y, x0, x1);
             const float fx0 = static_cast<float>(x0), fyf = static_cast<float>(y);
-            float a0 = smooth_[0].nx * fx0 + smooth_[0].ny * fyf + smooth_[0].c;
-            float a1 = smooth_[1].nx * fx0 + smooth_[1].ny * fyf + smooth_[1].c;
-            float a2 = smooth_[2].nx * fx0 + smooth_[2].ny * fyf + smooth_[2].c;
-            float a3 = smooth_[3].nx * fx0 + smooth_[3].ny * fyf + smooth_[3].c;
+            float at[kEdges];
+            for (int e = 0; e < kEdges; ++e) at[e] = smooth_[e].nx * fx0 + smooth_[e].ny * fyf + smooth_[e].c;
             for (int x = x0; x <= x1; ++x) {
-                const float k = std::clamp(a0, 0.0f, 1.0f) * std::clamp(a1, 0.0f, 1.0f) * std::clamp(a2, 0.0f, 1.0f) *
-                                std::clamp(a3, 0.0f, 1.0f);
-                a0 += smooth_[0].nx;
-                a1 += smooth_[1].nx;
-                a2 += smooth_[2].nx;
-                a3 += smooth_[3].nx;
+                float k = 1.0f;
+                for (int e = 0; e < kEdges; ++e) {
+                    k *= std::clamp(at[e], 0.0f, 1.0f);
+                    at[e] += smooth_[e].nx;
+                }
                 const int value = static_cast<int>(k * 255.0f + 0.5f);
                 if (value) pixel(x, value);
             }
         }
     }
-
-private:
-    static double Clamp(double v) { return std::clamp(v, -1e9, 1e9); }
 
     // Entries an edge does not fill never limit the row or the coverage.
     struct Bound {
@@ -224,23 +229,12 @@ private:
         float nx = 0, ny = 0, c = 2;
     };
     bool empty_ = true;
-    int firstRow_ = 0, endRow_ = 0, left_ = 0, right_ = 0, middleX_ = 0;
+    int firstRow_ = 0, endRow_ = 0, left_ = 0, right_ = 0;
     Bound starts_[4] = {{0, -1e18}, {0, -1e18}, {0, -1e18}, {0, -1e18}};
     Bound ends_[4] = {{0, 1e18}, {0, 1e18}, {0, 1e18}, {0, 1e18}};
     Smooth smooth_[4];
+    int startCount_ = 0, endCount_ = 0, smoothCount_ = 0;
 };
-
-// A tall, narrow shape touches one or two cache lines in each of many rows
-// that lie far apart in memory; asking for them all at once lets the memory
-// fetch them side by side instead of one row after the other.
-inline void PrefetchRows(const InkSurface& surface, int y0, int y1, int x)
-{
-#ifdef INK_COVERAGE_SSE2
-    for (int y = y0; y < y1; ++y) _mm_prefetch(reinterpret_cast<const char*>(surface.Row(y) + x), _MM_HINT_T0);
-#else
-    (void)surface, (void)y0, (void)y1, (void)x;
-#endif
-}
 
 struct Ink {
     uint32_t r, g, b, pixel;
@@ -271,6 +265,10 @@ public:
 
     void Blend(uint32_t& p, uint32_t coverage)
     {
+        if (coverage == 255 && alpha_ == 255) {  // opaque ink, whole pixel
+            p = ink_.pixel;
+            return;
+        }
         const uint32_t a = (coverage * alpha_ + 127) / 255;
         if (p == lastIn_ && a == lastA_) {
             p = lastOut_;
@@ -442,7 +440,6 @@ void BlendQuad(const InkSurface& surface, const InkBox& limit, const InkVec (&v)
 {
     const QuadRows quad(v, wholePixelEdges, limit);
     if (quad.Empty()) return;
-    PrefetchRows(surface, quad.FirstRow(), quad.EndRow(), quad.MiddleColumn());
     CBlender blender(colour, alpha);
     uint32_t* pixels = nullptr;
     quad.Walk([&](int y, int, int) { pixels = surface.Row(y); },

@@ -18,7 +18,7 @@ constexpr double kMaxSkippedBulge = 0.1;
 
 // Curves are cut into straight pieces that stray at most this far.
 constexpr double kFlatness = 1.0;
-constexpr int kMaxCurvePieces = 64;
+constexpr int kMaxCurvePieces = 32;
 
 constexpr double kPi = 3.14159265358979323846;
 
