@@ -167,7 +167,7 @@ public:
                 firstRow_ = std::max(firstRow_, whole ? CeilInt(Clamp(from)) : FloorInt(Clamp(from)) + 1);
             } else {  // level, inside above
                 const double to = ec / -ey;
-                endRow_ = std::min(endRow_, whole ? CeilInt(Clamp(to)) : CeilInt(Clamp(to)));
+                endRow_ = std::min(endRow_, CeilInt(Clamp(to)));
             }
         }
         empty_ = firstRow_ >= endRow_;

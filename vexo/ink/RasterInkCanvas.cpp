@@ -29,8 +29,6 @@ constexpr double kMinMitreCosine = 0.5;
 // caps take pixels whole, so that pieces and curves meeting on one line
 // share its pixels without a seam.
 constexpr unsigned kCapEdges = (1u << 1) | (1u << 3);
-// A join's fan quadrilateral: corner, arc, arc, arc; its first and last edges.
-constexpr unsigned kFanSides = (1u << 0) | (1u << 3);
 
 // A width-0 pen still draws a pixel-wide line.
 double HalfWidth(int width) { return std::max(width, 1) / 2.0; }
@@ -237,7 +235,10 @@ void CRasterInkCanvas::MarkerCurve(const InkPoint (&points)[4], int width, Colou
     // once: a mitred corner, as close to the round join as a flattened
     // curve's corners need. The curve's own ends are flat.
     bool gentle = true;
-    for (int k = 1; k < count; ++k) gentle = gentle && normals[k - 1].x * normals[k].x + normals[k - 1].y * normals[k].y > kMinMitreCosine;
+    for (int k = 1; k < count; ++k) {
+        const double turnCosine = normals[k - 1].x * normals[k].x + normals[k - 1].y * normals[k].y;
+        gentle = gentle && turnCosine > kMinMitreCosine;
+    }
     if (gentle) {
         for (int k = 0; k < count; ++k) {
             const InkVec n = normals[k];
