@@ -84,15 +84,8 @@ int main(int argc, char** argv)
     fw::ScopedMemDC dc(screen);
     fw::ScopedMemDC dibDc(screen);
     fw::ScopedBitmap bitmap(CreateCompatibleBitmap(screen, 1920, 1080));
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = 1920;
-    info.bmiHeader.biHeight = 1080;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    fw::ScopedBitmap dib(CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    fw::ScopedBitmap dib(fw::CreateDib32(screen, 1920, 1080, &bits, true));
     if (!dc || !dibDc || !bitmap || !dib) return 1;
     fw::ScopedSelect select(dc, bitmap);
     fw::ScopedSelect selectDib(dibDc, dib);

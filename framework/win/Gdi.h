@@ -43,6 +43,20 @@ using ScopedFont = ScopedGdiObj<HFONT>;
 using ScopedBitmap = ScopedGdiObj<HBITMAP>;
 using ScopedRegion = ScopedGdiObj<HRGN>;
 
+// A 32-bit DIB section without a colour table: 0x00RRGGBB pixels, rows top
+// first unless bottomUp. bits receives the address of its pixels.
+inline HBITMAP CreateDib32(HDC dc, int width, int height, void** bits, bool bottomUp = false)
+{
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = bottomUp ? height : -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return CreateDIBSection(dc, &info, DIB_RGB_COLORS, bits, nullptr, 0);
+}
+
 // Selects an object into a DC and puts the previous one back.
 class ScopedSelect {
 public:

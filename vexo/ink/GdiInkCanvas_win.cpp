@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Gdi.h"
 #include "SMLine.h"
 
 namespace gp = Gdiplus::DllExports;
@@ -255,15 +256,8 @@ void CGdiInkCanvas::PreparePixels()
         clip_ = nullptr;
     }
 
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = kScratchSide;
-    info.bmiHeader.biHeight = -kScratchSide;  // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    scratch_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    scratch_ = fw::CreateDib32(dc_, kScratchSide, kScratchSide, &bits);
     scratchDc_ = scratch_ ? CreateCompatibleDC(dc_) : nullptr;
     if (!scratchDc_) return;
     oldScratch_ = SelectObject(scratchDc_, scratch_);

@@ -1,5 +1,6 @@
 #include "InkOnDc.h"
 
+#include "Gdi.h"
 #include "Lines.h"
 
 namespace {
@@ -44,15 +45,8 @@ bool IsStandardRgb32(const DIBSECTION& dib)
 bool RowsTopDown(HDC dc, const DIBSECTION& dib)
 {
     if (dib.dsBmih.biHeight < 0 || dib.dsBm.bmHeight < 2) return true;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = 1;
-    info.bmiHeader.biHeight = 1;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* probeBits = nullptr;
-    const HBITMAP probe = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &probeBits, nullptr, 0);
+    const HBITMAP probe = fw::CreateDib32(dc, 1, 1, &probeBits);
     const HDC probeDc = probe ? CreateCompatibleDC(dc) : nullptr;
     if (!probeDc) {
         if (probe) DeleteObject(probe);
@@ -94,15 +88,8 @@ public:
     {
         if (bitmap_ && width <= width_ && height <= height_) return dc_;
         Release();
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;  // top row first
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
         void* bits = nullptr;
-        bitmap_ = CreateDIBSection(like, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        bitmap_ = fw::CreateDib32(like, width, height, &bits);
         dc_ = bitmap_ ? CreateCompatibleDC(like) : nullptr;
         if (!dc_) return nullptr;
         old_ = SelectObject(dc_, bitmap_);
