@@ -1,5 +1,7 @@
 #include "InkOnDc.h"
 
+#include <algorithm>
+
 #include "Gdi.h"
 #include "Lines.h"
 
@@ -87,6 +89,10 @@ public:
     HDC Get(HDC like, int width, int height)
     {
         if (bitmap_ && width <= width_ && height <= height_) return dc_;
+        // Large enough for what it held before too, so that areas of
+        // changing shapes do not make it anew each time.
+        width = std::max(width, width_);
+        height = std::max(height, height_);
         Release();
         void* bits = nullptr;
         bitmap_ = fw::CreateDib32(like, width, height, &bits);
@@ -98,6 +104,7 @@ public:
         height_ = height;
         return dc_;
     }
+    // Its top-left width x height pixels.
     InkSurface Surface(int width, int height) const { return {bits_, width_, width, height}; }
 
 private:
