@@ -18,5 +18,5 @@ struct InkTarget {
 };
 
 // Draws the strokes in order, whether hidden or not: the caller chooses them
-// (CLines::StrokesToDraw).
-void RasterDraw(const std::vector<const CLine*>& strokes, const InkTarget& target);
+// (CLines::StrokesToDraw). At most maxBands bands (0: as many as helps).
+void RasterDraw(const std::vector<const CLine*>& strokes, const InkTarget& target, int maxBands = 0);

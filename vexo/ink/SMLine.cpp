@@ -19,11 +19,16 @@ InkPoint Midpoint(InkPoint a, InkPoint b) { return {(a.x + b.x) / 2, (a.y + b.y)
 
 }  // namespace
 
+int CSMLine::SegmentWidth(int width, int maxPressure)
+{
+    if (width > maxPressure) width = maxPressure;
+    return maxPressure > 256 ? width / 2 : width;
+}
+
 void CSMLine::DrawStep(IInkCanvas& canvas, int prevX, int prevY, int x, int y, int width, ColourRef colour,
                        int phase, int maxPressure)
 {
-    if (width > maxPressure) width = maxPressure;
-    if (maxPressure > 256) width /= 2;
+    width = SegmentWidth(width, maxPressure);
     r_ = static_cast<uint16_t>(colour & 0xFF);
     g_ = static_cast<uint16_t>((colour >> 8) & 0xFF);
     b_ = static_cast<uint16_t>((colour >> 16) & 0xFF);

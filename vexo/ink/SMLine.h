@@ -21,6 +21,8 @@ public:
     void BlendPixel(IInkCanvas& canvas, int x, int y, int distance);
 
     static constexpr int kMaxDotRadius = 6;
+    // The width a step draws its segment with, for a point's stored width.
+    static int SegmentWidth(int width, int maxPressure);
 
 private:
     // The pixel's new colour, or kInvalidPixel when the blend leaves it alone.
