@@ -16,7 +16,8 @@ cmake --build "$build" -j2
 
 source "$root/tools/wine-env.sh"
 lumora_setup "$build/win"
-trap 'lumora_stop "$build/win"' EXIT
+# Leave nothing of ours behind, but keep a Wine that was running before.
+trap 'lumora_stop_own "$build/win"' EXIT
 
 if [ $headless = 0 ]; then
     wine "$LUMORA_PROGRAM_DIR/Vexo.exe"
@@ -26,13 +27,17 @@ fi
 session="$build/session"
 mkdir -p "$session"
 wine "$LUMORA_PROGRAM_DIR/Vexo.exe" >/dev/null 2>&1 &
-title=$(winprobe find LUMORA - 20000) || { echo "Vexo did not show its toolbar" >&2; exit 1; }
+vexo=$!
+end_vexo() {
+    winprobe close LUMORA - >/dev/null 2>&1 || true
+    winprobe gone LUMORA - 10000 >/dev/null 2>&1 || kill "$vexo" 2>/dev/null || true
+    wait "$vexo" 2>/dev/null || true
+}
+title=$(winprobe find LUMORA - 20000) || { echo "Vexo did not show its toolbar" >&2; end_vexo; exit 1; }
 sleep 1
 lumora_screenshot "$session/vexo.png"
 cp "$LUMORA_COMMON_APPDATA/Vexo.ini" "$session/Vexo.ini"
-winprobe close LUMORA - || true
-winprobe gone LUMORA - 10000 || true
-wait || true
+end_vexo
 echo "Vexo ran under Wine with its toolbar \"$title\"."
 echo "Screenshot:    $session/vexo.png"
 echo "Settings file: $session/Vexo.ini (C:\\ProgramData\\Vexo.ini in $WINEPREFIX)"

@@ -34,7 +34,18 @@ lumora_display_alive() {
     [ -n "${1:-}" ] && xdpyinfo -display "$1" >/dev/null 2>&1
 }
 
+# True when a wineserver serves this prefix already. A server started by wine
+# inherits its WINEPREFIX, which tells one prefix's server from another's.
+lumora_wineserver_running() {
+    local pid
+    for pid in $(pgrep -x 'wineserver(64)?' 2>/dev/null); do
+        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && return 0
+    done
+    return 1
+}
+
 lumora_start_x() {
+    LUMORA_STARTED_X=0
     if [ -f "$LUMORA_WINE_DIR/display" ] && lumora_display_alive "$(cat "$LUMORA_WINE_DIR/display")"; then
         return 0
     fi
@@ -46,6 +57,7 @@ lumora_start_x() {
     while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
     Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
     echo $! > "$LUMORA_WINE_DIR/xvfb.pid"
+    LUMORA_STARTED_X=1
     for _ in $(seq 1 100); do
         lumora_display_alive ":$n" && break
         sleep 0.1
@@ -101,6 +113,8 @@ lumora_setup() {
         wineboot -i >/dev/null 2>&1
         wineserver -w
     fi
+    LUMORA_STARTED_SERVER=1
+    lumora_wineserver_running && LUMORA_STARTED_SERVER=0
     wineserver -p >/dev/null 2>&1 || true  # already running is fine
     # Start Wine's background services now, with nowhere to write: started by a
     # test, they would inherit its output and CTest would wait for them.
@@ -114,6 +128,21 @@ lumora_stop() {
     wineserver -k >/dev/null 2>&1 || true
     if [ -f "$LUMORA_WINE_DIR/xvfb.pid" ]; then
         kill "$(cat "$LUMORA_WINE_DIR/xvfb.pid")" 2>/dev/null || true
+        rm -f "$LUMORA_WINE_DIR/xvfb.pid" "$LUMORA_WINE_DIR/display"
+    fi
+}
+
+# Stops what this shell's lumora_setup started, and nothing that was running
+# before it: a script run beside the tests must not take their Wine away.
+lumora_stop_own() {
+    lumora_wine_env "${1:-}"
+    if [ "${LUMORA_STARTED_SERVER:-0}" = 1 ]; then
+        wineserver -k >/dev/null 2>&1 || true
+        wineserver -w >/dev/null 2>&1 || true
+    fi
+    if [ "${LUMORA_STARTED_X:-0}" = 1 ] && [ -f "$LUMORA_WINE_DIR/xvfb.pid" ]; then
+        kill "$(cat "$LUMORA_WINE_DIR/xvfb.pid")" 2>/dev/null || true
+        wait "$(cat "$LUMORA_WINE_DIR/xvfb.pid")" 2>/dev/null || true
         rm -f "$LUMORA_WINE_DIR/xvfb.pid" "$LUMORA_WINE_DIR/display"
     fi
 }
