@@ -1,0 +1,12 @@
+#pragma once
+// Resource ids of the mail program.
+
+#define IDS_POSTERLY_CAPTION 100
+#define IDS_MAIL_BODY 101
+#define IDS_BAD_ARGUMENTS 102
+#define IDS_ARGUMENTS_TOO_LONG 103
+#define IDS_PICTURE_UNREADABLE 104
+#define IDS_PICTURE_TOO_LARGE 105
+#define IDS_MESSAGE_NOT_SAVED 106
+#define IDS_MESSAGE_SAVED_NO_HANDLER 107
+#define IDS_USAGE 108
