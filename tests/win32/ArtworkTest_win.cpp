@@ -136,4 +136,153 @@ TEST(ArtworkCursors, AWiderLevelDrawsMoreInkForTheSameTool)
     }
 }
 
+// ---------------------------------------------------------------- bitmaps
+
+struct Picture {
+    int width = 0, height = 0, bitsPerPixel = 0;
+    std::vector<DWORD> pixels;
+};
+
+// Loads a bitmap resource as its file holds it (a DIB section keeps the depth).
+bool LoadPicture(const char* name, Picture* out)
+{
+    HANDLE image = LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
+    if (!image) return false;
+    HBITMAP bitmap = static_cast<HBITMAP>(image);
+    DIBSECTION dib = {};
+    GetObjectA(bitmap, sizeof(dib), &dib);
+    out->width = dib.dsBm.bmWidth;
+    out->height = dib.dsBm.bmHeight;
+    out->bitsPerPixel = dib.dsBmih.biBitCount;
+    out->pixels = PixelsOf(bitmap, out->width, out->height);
+    DeleteObject(bitmap);
+    return true;
+}
+
+// The spread of the picture's lightness around its mean: a greyed, faded
+// drawing has less of it than the same drawing in full.
+double Contrast(const Picture& p)
+{
+    std::vector<double> light;
+    double mean = 0;
+    for (DWORD px : p.pixels) {
+        int b = px & 0xFF, g = (px >> 8) & 0xFF, r = (px >> 16) & 0xFF;
+        light.push_back(0.299 * r + 0.587 * g + 0.114 * b);
+        mean += light.back();
+    }
+    mean /= static_cast<double>(light.size());
+    double spread = 0;
+    for (double l : light) spread += (l - mean) * (l - mean);
+    return spread / static_cast<double>(light.size());
+}
+
+struct FamilyCase {
+    const char* name;  // spelt as the button caption or the code names it
+    const char* images;
+    int width, height;
+};
+
+const FamilyCase kFamilies[] = {
+    // the classic strip: the captions of the toolbar dialog
+    {"Arrow", "UDF", 23, 22},         {"ERASER", "UDF", 23, 22},       {"PEN", "UDF", 23, 22},
+    {"WaterPen", "UDF", 23, 22},      {"Maker", "UDF", 23, 22},        {"ERASERALL", "UDF", 23, 22},
+    {"PageUp", "UDFX", 23, 22},       {"PageDown", "UDFX", 23, 22},    {"NormalScreen", "UDFX", 23, 22},
+    {"BlackScreen", "UDFX", 23, 22},  {"WhiteScreen", "UDFX", 23, 22}, {"Close", "UDFX", 23, 22},
+    {"Exit", "UDF", 23, 22},          {"SaveAsJpg", "UDF", 23, 22},    {"MAILTO", "UDF", 23, 22},
+    {"RECORD", "UDF", 23, 22},        {"STOP", "UDF", 23, 22},         {"Player", "UDF", 23, 22},
+    {"PenWidth1", "UDF", 23, 22},     {"PenWidth3", "UDF", 23, 22},    {"PenWidth5", "UDF", 23, 22},
+    {"1", "UDF", 23, 22},             {"2", "UDF", 23, 22},            {"3", "UDF", 23, 22},
+    {"4", "UDF", 23, 22},             {"5", "UDF", 23, 22},            {"6", "UDF", 23, 22},
+    {"7", "UDF", 23, 22},             {"8", "UDF", 23, 22},            {"9", "UDF", 23, 22},
+    {"10", "UDF", 23, 22},            {"11", "UDF", 23, 22},           {"12", "UDF", 23, 22},
+    {"13", "UDF", 23, 22},            {"14", "UDF", 23, 22},           {"15", "UDF", 23, 22},
+    // the large strip
+    {"ARROW1", "UDFX", 28, 28},       {"ERASER1", "UDFX", 28, 28},     {"PENCIL1", "UDFX", 28, 28},
+    {"WATERPEN1", "UDFX", 28, 28},    {"MAKER1", "UDFX", 28, 28},      {"ERASERALL1", "UDFX", 28, 28},
+    {"PREPAGE", "UDFX", 28, 28},      {"NEXTPAGE", "UDFX", 28, 28},    {"PageMenu", "UDFX", 28, 28},
+    {"SLIDEBOARD", "UDFX", 28, 28},   {"BLACKBOARD", "UDFX", 28, 28},  {"WHITEBOARD", "UDFX", 28, 28},
+    {"CLOSE1", "UDFX", 28, 28},       {"EXIT1", "UDFX", 28, 28},       {"SAVEJPG", "UDFX", 28, 28},
+    {"MAIL1", "UDFX", 28, 28},        {"RECORD1", "UDFX", 28, 28},     {"STOP1", "UDFX", 28, 28},
+    {"RECPLAY1", "UDFX", 28, 28},     {"COLORBLACK", "UDFX", 28, 28},  {"COLORWHITE", "UDFX", 28, 28},
+    {"COLORRED", "UDFX", 28, 28},     {"Pallet", "UDFX", 28, 28},      {"MyPC", "UDFX", 28, 28},
+    {"MyLink", "UDFX", 28, 28},       {"SELPENWIDTH1", "UDFX", 28, 28}, {"SelPenWidth3", "UDFX", 28, 28},
+    {"SELPENWIDTH5", "UDFX", 28, 28}, {"PEN2WIDTH1", "UDFX", 28, 10},  {"PEN2WIDTH3", "UDFX", 28, 10},
+    {"PEN2WIDTH5", "UDFX", 28, 10},
+    // the player
+    {"OPEN", "UDFX", 42, 24},         {"SAVE", "UDFX", 42, 24},        {"PLAY", "UDFX", 42, 24},
+    {"PAUSE", "UDFX", 42, 24},        {"PLAYERSTOP", "UDFX", 42, 24},  {"PLAYERCLOSE", "UDF", 22, 24},
+};
+
+TEST(ArtworkBitmaps, EveryFamilyHasExactlyItsImagesAt24BitsAndItsSize)
+{
+    for (const FamilyCase& f : kFamilies) {
+        for (char letter : std::string("UDFX")) {
+            std::string name = std::string(f.name) + letter;
+            SCOPED_TRACE(name);
+            Picture picture;
+            bool listed = std::string(f.images).find(letter) != std::string::npos;
+            // A family without X must have none: the button then shows U when disabled.
+            ASSERT_EQ(LoadPicture(name.c_str(), &picture), listed);
+            if (!listed) continue;
+            EXPECT_EQ(picture.width, f.width);
+            EXPECT_EQ(picture.height, f.height);
+            EXPECT_EQ(picture.bitsPerPixel, 24);
+        }
+    }
+}
+
+// Four images of one family that read as up, pressed, hover and disabled:
+// none is a copy of another, and the disabled one is greyed.
+void ExpectFourStates(const std::vector<std::string>& names)
+{
+    std::vector<Picture> pictures(names.size());
+    for (size_t i = 0; i < names.size(); ++i) ASSERT_TRUE(LoadPicture(names[i].c_str(), &pictures[i])) << names[i];
+    for (size_t i = 0; i < names.size(); ++i)
+        for (size_t j = i + 1; j < names.size(); ++j)
+            EXPECT_NE(pictures[i].pixels, pictures[j].pixels) << names[i] << " and " << names[j];
+    if (names.size() == 4) {
+        EXPECT_LT(Contrast(pictures[3]), Contrast(pictures[0])) << names[3];
+    }
+}
+
+TEST(ArtworkBitmaps, TheImagesOfAFamilyDifferAndItsDisabledImageIsGreyed)
+{
+    for (const FamilyCase& f : kFamilies) {
+        SCOPED_TRACE(f.name);
+        std::vector<std::string> names;
+        for (const char* letter = f.images; *letter; ++letter) names.push_back(std::string(f.name) + *letter);
+        ExpectFourStates(names);
+    }
+    // The open-document button of the large strip: 579 up, 577 pressed, 578 hover, 580 disabled.
+    ExpectFourStates({"#579", "#577", "#578", "#580"});
+}
+
+struct NumberedCase {
+    int id;
+    int width, height;
+};
+
+TEST(ArtworkBitmaps, NumberedBitmapsHaveTheirSizes)
+{
+    const NumberedCase cases[] = {
+        {279, 23, 22},   {280, 23, 22},   {281, 23, 22},   {285, 1280, 28}, {539, 1280, 34},
+        {286, 1280, 28}, {531, 150, 184}, {532, 150, 184}, {577, 28, 28},   {578, 28, 28},
+        {579, 28, 28},   {580, 28, 28},
+    };
+    for (const NumberedCase& c : cases) {
+        SCOPED_TRACE(c.id);
+        Picture picture;
+        ASSERT_TRUE(LoadPicture(MAKEINTRESOURCEA(c.id), &picture));
+        EXPECT_EQ(picture.width, c.width);
+        EXPECT_EQ(picture.height, c.height);
+        EXPECT_EQ(picture.bitsPerPixel, 24);
+    }
+    // The three user indicator states must be told apart.
+    Picture states[3];
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(LoadPicture(MAKEINTRESOURCEA(279 + i), &states[i]));
+    EXPECT_NE(states[0].pixels, states[1].pixels);
+    EXPECT_NE(states[1].pixels, states[2].pixels);
+    EXPECT_NE(states[0].pixels, states[2].pixels);
+}
+
 }  // namespace

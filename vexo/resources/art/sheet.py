@@ -62,7 +62,7 @@ def contact_sheet(path, cursors, families, bitmaps):
         for i, letter in enumerate("UDFX"):
             if letter not in images:
                 continue
-            d.text((110 + i * (w + 4), 4 * h - 6), letter, fill=INK)
+            d.text((110 + i * (w + 4) + w // 2 - 3, 16 + h), letter, fill=INK)
             tile.paste(images[letter].convert("RGB"), (110 + i * (w + 4), 14))
             big = images[letter].convert("RGB").resize((4 * w, 4 * h), Image.NEAREST)
             tile.paste(big, (110 + 4 * (w + 4) + i * (4 * w + 6), 4))
