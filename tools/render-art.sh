@@ -5,7 +5,7 @@
 #   tools/render-art.sh            render everything
 #   tools/render-art.sh --sheet F  also write a contact sheet PNG to F
 set -euo pipefail
-cd "$(dirname "$0")/.."
+root="$(cd "$(dirname "$0")/.." && pwd)"
 
 # Debian's own Python, so that python3-pil is the one imported.
 python=/usr/bin/python3
@@ -21,4 +21,4 @@ if [ ${#missing[@]} -ne 0 ]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-exec "$python" vexo/resources/art/render.py "$@"
+exec "$python" "$root/vexo/resources/art/render.py" "$@"

@@ -1,5 +1,7 @@
 """Contact sheet of Vexo's artwork, for looking at it as a whole."""
 
+import os
+
 from PIL import Image, ImageDraw
 
 # Style 0 and Style 2 button positions on their strips (x, family), to show
@@ -92,4 +94,6 @@ def contact_sheet(path, cursors, families, bitmaps):
     for b in blocks:
         sheet.paste(b, (0, y))
         y += b.height + 10
-    sheet.save(path, optimize=True)
+    os.makedirs(os.path.dirname(os.path.abspath(path)), exist_ok=True)
+    # a palette keeps the sheet small enough to sit in the repository
+    sheet.quantize(colors=256, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE).save(path, optimize=True)
