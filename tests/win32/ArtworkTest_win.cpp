@@ -267,7 +267,7 @@ TEST(ArtworkBitmaps, NumberedBitmapsHaveTheirSizes)
     const NumberedCase cases[] = {
         {279, 23, 22},   {280, 23, 22},   {281, 23, 22},   {285, 1280, 28}, {539, 1280, 34},
         {286, 1280, 28}, {531, 150, 184}, {532, 150, 184}, {577, 28, 28},   {578, 28, 28},
-        {579, 28, 28},   {580, 28, 28},
+        {579, 28, 28},   {580, 28, 28},   {572, 28, 48},
     };
     for (const NumberedCase& c : cases) {
         SCOPED_TRACE(c.id);

@@ -147,7 +147,8 @@ STRIP_RULE = "#98a1ae"
 CLASSIC = (28, 4)     # the classic strip, bitmap 285
 LARGE = (34, 3)       # the large strip, bitmap 539
 PLAYER_BAR = (28, 1)  # the player's bottom bar, bitmap 286
-POPUP = (None, 0)     # the width pop-up: a flat face of its own
+POPUP = (None, 0)     # the large strip's width pop-up, bitmap 572
+POPUP_FACE = "#f4f5f8"
 
 # The 15 pen colours of the strips, as RGB.
 PEN_COLOURS = {
@@ -233,6 +234,9 @@ USER_INDICATORS = [(279, "#a3aab5", False), (281, "#3a7be0", False), (280, "#37b
 # Strip backgrounds: id -> height.
 STRIPS = [(285, 28), (539, 34), (286, 28)]
 
+# The large strip's width pop-up: 28 x 48, its three buttons at rows 2, 17, 32.
+WIDTH_POPUP = 572
+
 # The picture box: two pictures switched by a right click.
 PICTURES = [(531, "picture1"), (532, "picture2")]
 
@@ -292,7 +296,11 @@ def face_svg(size, placement, state):
                  '<linearGradient id="down" x1="0" y1="0" x2="0" y2="1">'
                  '<stop offset="0" stop-color="#a9c1e3"/><stop offset="1" stop-color="#c9daf1"/></linearGradient>'
                  '</defs>')
-    parts.append('<rect width="%d" height="%d" fill="%s"/>' % (w, h, "url(#strip)" if strip_h else "#f4f5f8"))
+    parts.append('<rect width="%d" height="%d" fill="%s"/>' % (w, h, "url(#strip)" if strip_h else POPUP_FACE))
+    if not strip_h:
+        # the pop-up's side edges run on through its buttons
+        parts.append('<rect width="1" height="%d" fill="%s"/><rect x="%d" width="1" height="%d" fill="%s"/>'
+                     % (h, STRIP_RULE, w - 1, h, STRIP_RULE))
     r = 3 if min(w, h) > 12 else 2
     if state == "F":
         parts.append('<rect x="0.5" y="0.5" width="%g" height="%g" rx="%d" fill="url(#hover)" stroke="#4f8ad8"/>'
@@ -384,6 +392,10 @@ def render_bitmaps():
         out[str(rid)] = img
     for rid, height in STRIPS:
         out[str(rid)] = rasterise(strip_svg(1280, height), 1280, height)
+    out[str(WIDTH_POPUP)] = rasterise(
+        '<svg xmlns="http://www.w3.org/2000/svg" width="28" height="48" viewBox="0 0 28 48">'
+        '<rect x="0.5" y="0.5" width="27" height="47" fill="%s" stroke="%s"/></svg>'
+        % (POPUP_FACE, STRIP_RULE), 28, 48)
     for rid, name in PICTURES:
         out[str(rid)] = rasterise(read_svg(os.path.join(HERE, "pictures", name + ".svg")), 150, 184)
     for res_name, img in out.items():

@@ -81,7 +81,10 @@ def contact_sheet(path, cursors, families, bitmaps):
             y += t.height
     blocks.append(grid)
     # the numbered pictures
-    pics = [bitmaps[k] for k in ("279", "281", "280", "531", "532")]
+    popup = bitmaps["572"].copy()
+    for top, name, letter in ((2, "PEN2WIDTH1", "U"), (17, "PEN2WIDTH3", "D"), (32, "PEN2WIDTH5", "F")):
+        popup.alpha_composite(families[name][letter], (0, top))
+    pics = [bitmaps[k] for k in ("279", "281", "280")] + [popup] + [bitmaps[k] for k in ("531", "532")]
     row = Image.new("RGB", (sum(p.width * 2 + 10 for p in pics), 2 * 184), (255, 255, 255))
     x = 0
     for p in pics:
