@@ -99,4 +99,4 @@ def contact_sheet(path, cursors, families, bitmaps):
         y += b.height + 10
     os.makedirs(os.path.dirname(os.path.abspath(path)), exist_ok=True)
     # a palette keeps the sheet small enough to sit in the repository
-    sheet.quantize(colors=256, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE).save(path, optimize=True)
+    sheet.quantize(colors=256, method=Image.Quantize.FASTOCTREE, dither=Image.Dither.NONE).save(path, optimize=True)
