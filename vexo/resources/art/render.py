@@ -257,8 +257,7 @@ def glyph_svg(spec, size):
     x, y, side = glyph_box(size)
     root = re.match(r"\s*<svg\b[^>]*>", text)
     tag = root.group(0)
-    # Drawings sized to the image (the width pop-up's lines) keep their size.
-    vb = re.search(r'viewBox="([^"]+)"', tag).group(1).split()
+    # Drawings made at the image's own size (the width pop-up's lines) fill it.
     if side is None:
         x, y, bw, bh = 0, 0, w, h
     else:
