@@ -16,7 +16,9 @@ std::string Trimmed(const std::string& text)
 
 ArgumentError ParseMailArguments(const std::string& arguments, MailRequest& request)
 {
-    const std::string text = Trimmed(arguments);
+    std::string text = Trimmed(arguments);
+    // Started from a shell the whole string may come quoted.
+    if (text.size() >= 2 && text.front() == '"' && text.back() == '"') text = text.substr(1, text.size() - 2);
     if (text.empty()) return ArgumentError::Missing;
     if (text.size() > kArgumentsMax) return ArgumentError::TooLong;
 

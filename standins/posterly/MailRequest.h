@@ -22,8 +22,8 @@ enum class ArgumentError {
     EmptyField,   // the name or the path is empty
 };
 
-// Blanks around the whole string are ignored (a command line may add them);
-// inside the fields every character counts.
+// Blanks around the whole string, and quotes around all of it, are ignored
+// (a command line may add them); inside the fields every character counts.
 ArgumentError ParseMailArguments(const std::string& arguments, MailRequest& request);
 
 // What follows the program's own name on a raw command line, as Windows

@@ -154,6 +154,10 @@ TEST(PosterlyTest, ArgumentStringHasThreeClosedFields)
     };
     for (const auto& c : bad) EXPECT_EQ(ParseMailArguments(c.text, r), c.error) << c.text;
 
+    ASSERT_EQ(ParseMailArguments(" \"Q R]Q R.jpg]C:\\t.tmp]\"", r), ArgumentError::None);
+    EXPECT_EQ(r.subject, "Q R");
+    EXPECT_EQ(r.picturePath, "C:\\t.tmp");
+
     // Exactly at the limit is accepted.
     const std::string limit = std::string(kArgumentsMax - 10, 'T') + "]n.jpg]C:]";
     ASSERT_EQ(limit.size(), kArgumentsMax);
