@@ -89,6 +89,7 @@ lumora_install_layout() {
     lumora_install "$b/standins/quillet/quillet.dll" "$LUMORA_SYSTEM_DIR/quillet.dll"
     lumora_install "$b/standins/slideshow/SlideShow.exe" "$LUMORA_C/Program Files/SlideShow/SlideShow.exe"
     lumora_install "$b/tessar/Tessar.exe" "$LUMORA_PROGRAM_DIR/Tessar.exe"
+    lumora_install "$b/standins/tolvane/Tolvane.dll" "$LUMORA_PROGRAM_DIR/Tolvane.dll"
     # The tablet driver stand-in, on the path of every Windows program.
     lumora_install "$b/standins/tabletdriver/tabletdriver.exe" "$LUMORA_SYSTEM_DIR/tabletdriver.exe"
     # A fresh installation: Vexo makes its settings file from the template.
