@@ -1,5 +1,7 @@
 #include "Playback.h"
 
+#include <cstdio>
+
 #include "PlaybackClock.h"
 
 namespace vexo {
@@ -16,6 +18,14 @@ bool PlayActions(CRecording& recording, IPlaybackSurface& surface, int start)
         recording.actions[i]->Play(surface, true);
     }
     return IsPlaying();
+}
+
+std::string FormatPlaybackTime(uint32_t ms)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%02u:%02u:%02u.%u", ms / 3600000, ms % 3600000 / 60000, ms % 60000 / 1000,
+                  ms % 1000 / 100);
+    return text;
 }
 
 }  // namespace vexo

@@ -2,6 +2,7 @@
 // The painter's part of playback, without its thread: where to start and the
 // time line played against the playback clock.
 #include <cstdint>
+#include <string>
 
 #include "Recording.h"
 
@@ -15,5 +16,8 @@ int PlaybackStartIndex(const CRecording& recording, uint32_t clock);
 // True when every position was played (the flag never cleared), which ends
 // the playback.
 bool PlayActions(CRecording& recording, IPlaybackSurface& surface, int start);
+
+// The time display: "%02d:%02d:%02d.%d", hours, minutes, seconds, tenths.
+std::string FormatPlaybackTime(uint32_t ms);
 
 }  // namespace vexo

@@ -221,3 +221,11 @@ TEST_F(Playback, StoppingEndsThePainterWithinOneStep)
 }
 
 }  // namespace
+
+TEST(PlaybackTime, ShowsHoursMinutesSecondsAndTenths)
+{
+    EXPECT_EQ(vexo::FormatPlaybackTime(0), "00:00:00.0");
+    EXPECT_EQ(vexo::FormatPlaybackTime(3723456), "01:02:03.4");
+    EXPECT_EQ(vexo::FormatPlaybackTime(59999), "00:00:59.9");
+    EXPECT_EQ(vexo::FormatPlaybackTime(0xFFFFFFFF), "1193:02:47.2");
+}

@@ -221,3 +221,22 @@ TEST_F(RecordingFormat, ASaveWithoutItsPictureFailsAndKeepsTheEarlierFile)
 }
 
 }  // namespace
+
+#include "StartupFile.h"
+
+TEST(StartupFile, OnlyALowerCaseFlmzNameIsADocument)
+{
+    using vexo::StartupOpen;
+    const struct {
+        const char* commandLine;
+        StartupOpen open;
+    } cases[] = {
+        {"", StartupOpen::kNothing},
+        {"C:\\talk.flmz", StartupOpen::kDocument},
+        {"C:\\TALK.FLMZ", StartupOpen::kRecording},
+        {"C:\\lesson.Lmz", StartupOpen::kRecording},
+        {"\"C:\\My Talks\\notes.txt\"", StartupOpen::kRecording},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(vexo::StartupOpenFor(ParseVexoCommandLine(c.commandLine)), c.open) << c.commandLine;
+}
