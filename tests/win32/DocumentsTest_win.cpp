@@ -221,6 +221,27 @@ TEST(Recordings, SectionPicturesTravelAsJpegThroughTheLibrary)
     EXPECT_EQ(other.recording.sections[0]->Lines().Count(), 1);
 }
 
+TEST(Recordings, ThePainterPutsPicturesAndInkOnTheWindowSurface)
+{
+    fw::ScopedGdiplus gdiplus;
+    auto target = vexo::CDibPicture::Filled(120, 80, RGB(255, 255, 255));
+    auto page = vexo::CDibPicture::Filled(100, 60, RGB(0, 0, 0));
+    ASSERT_TRUE(target && page);
+    {
+        vexo::CDcPlaybackSurface surface(target->Dc());
+        surface.PutPicture(*page, {10, 10, 110, 70}, {0, 0, 40, 30});  // only the area asked for
+        surface.SolidLine({60, 50}, {100, 50}, 6, RGB(255, 0, 0));
+        surface.PutPicture(*page, {10, 10, 110, 70}, {90, 40, 200, 200});  // over the ink, after it
+        surface.Flush();
+    }
+    GdiFlush();
+    EXPECT_EQ(GetPixel(target->Dc(), 5, 5), RGB(255, 255, 255)) << "outside the picture";
+    EXPECT_EQ(GetPixel(target->Dc(), 20, 20), RGB(0, 0, 0));
+    EXPECT_EQ(GetPixel(target->Dc(), 50, 40), RGB(255, 255, 255)) << "outside the area";
+    EXPECT_EQ(GetPixel(target->Dc(), 75, 50), RGB(255, 0, 0));
+    EXPECT_EQ(GetPixel(target->Dc(), 95, 50), RGB(0, 0, 0)) << "the picture put back over the ink";
+}
+
 // Writes stop half-way through and fail, as on a full disk.
 class HalfWrites : public fw::Win32FileSystem {
 public:

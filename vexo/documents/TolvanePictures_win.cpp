@@ -30,6 +30,37 @@ std::unique_ptr<CDibPicture> CDibPicture::Blank(int width, int height)
     return std::make_unique<CDibPicture>(bitmap);
 }
 
+std::unique_ptr<CDibPicture> CDibPicture::FromScreen(int width, int height)
+{
+    auto picture = Blank(width, height);
+    if (!picture) return nullptr;
+    fw::ScopedGetDC screen(nullptr);
+    BitBlt(picture->Dc(), 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    return picture;
+}
+
+std::unique_ptr<CDibPicture> CDibPicture::Filled(int width, int height, COLORREF colour)
+{
+    auto picture = Blank(width, height);
+    if (!picture) return nullptr;
+    fw::ScopedBrush brush(CreateSolidBrush(colour));
+    RECT all = {0, 0, width, height};
+    FillRect(picture->Dc(), &all, brush);
+    return picture;
+}
+
+void CDcPlaybackSurface::PutPicture(const IPicture& picture, const InkRect& rect, const InkRect& area)
+{
+    const auto& dib = static_cast<const CDibPicture&>(picture);
+    const RECT placed = {rect.left, rect.top, rect.left + dib.Width(), rect.top + dib.Height()};
+    const RECT wanted = {area.left, area.top, area.right, area.bottom};
+    RECT part;
+    if (!IntersectRect(&part, &placed, &wanted)) return;
+    ink_.Flush();
+    BitBlt(dc_, part.left, part.top, part.right - part.left, part.bottom - part.top, dib.Dc(),
+           part.left - rect.left, part.top - rect.top, SRCCOPY);
+}
+
 CTolvanePictures::CTolvanePictures() : library_(LoadLibraryA(kTolvaneLibrary))
 {
     if (!library_) return;

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "Gdi.h"
+#include "GdiInkCanvas.h"
 #include "Picture.h"
 #include "TolvaneApi.h"
 
@@ -20,6 +21,10 @@ public:
 
     // A 32-bit picture nothing has painted; null when that size cannot be made.
     static std::unique_ptr<CDibPicture> Blank(int width, int height);
+    // A new section's picture: the screen's pixels from its origin, or a
+    // board's plain colour.
+    static std::unique_ptr<CDibPicture> FromScreen(int width, int height);
+    static std::unique_ptr<CDibPicture> Filled(int width, int height, COLORREF colour);
 
     int Width() const override { return width_; }
     int Height() const override { return height_; }
@@ -32,6 +37,42 @@ private:
     HGDIOBJ old_ = nullptr;
     int width_ = 0;
     int height_ = 0;
+};
+
+// The painter's surface on the player window: strokes through the ink canvas
+// of the device context, pictures copied with BitBlt.
+class CDcPlaybackSurface : public IPlaybackSurface {
+public:
+    explicit CDcPlaybackSurface(HDC dc) : dc_(dc), ink_(dc) {}
+
+    void PutPicture(const IPicture& picture, const InkRect& rect, const InkRect& area) override;
+    void SolidLine(InkPoint from, InkPoint to, int width, ColourRef colour) override
+    {
+        ink_.SolidLine(from, to, width, colour);
+    }
+    void MarkerCurve(const InkPoint (&points)[4], int width, ColourRef colour) override
+    {
+        ink_.MarkerCurve(points, width, colour);
+    }
+    void SoftSegment(InkPoint from, InkPoint to, int width, ColourRef colour) override
+    {
+        ink_.SoftSegment(from, to, width, colour);
+    }
+    void Flush() override { ink_.Flush(); }
+    ColourRef GetPixel(int x, int y) override { return ink_.GetPixel(x, y); }
+    void SetPixel(int x, int y, ColourRef colour) override { ink_.SetPixel(x, y, colour); }
+    void ReadPixels(int left, int top, int width, int height, ColourRef* out) override
+    {
+        ink_.ReadPixels(left, top, width, height, out);
+    }
+    void WritePixels(int left, int top, int width, int height, const ColourRef* in) override
+    {
+        ink_.WritePixels(left, top, width, height, in);
+    }
+
+private:
+    HDC dc_;
+    CGdiInkCanvas ink_;
 };
 
 class CTolvanePictures : public IPictureLibrary {
