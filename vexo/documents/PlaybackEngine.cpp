@@ -1,5 +1,7 @@
 #include "PlaybackEngine.h"
 
+#include <chrono>
+
 #include "PlaybackClock.h"
 
 namespace vexo {
@@ -82,8 +84,14 @@ void CPlaybackEngine::ClockSteps()
         std::unique_lock<std::mutex> guard(lock_);
         started_.wait(guard, [this] { return startChosen_ || !IsPlaying(); });
     }
+    // Steps keep to a fixed beat from the start (shifted by pauses), so the
+    // time a step takes beyond 100 ms does not add up over a long playback.
+    using Clock = std::chrono::steady_clock;
+    auto next = Clock::now();
     while (IsPlaying()) {
-        PlaybackWait(kClockStep);
+        next += std::chrono::milliseconds(kClockStep);
+        const auto wait = std::chrono::ceil<std::chrono::milliseconds>(next - Clock::now()).count();
+        next += std::chrono::milliseconds(PlaybackWait(wait > 0 ? static_cast<uint32_t>(wait) : 0));
         if (!IsPlaying()) break;
         AdvancePlaybackClock(kClockStep);
         view_.ShowTime(PlaybackClock());

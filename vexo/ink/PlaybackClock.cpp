@@ -70,20 +70,23 @@ bool IsPlaybackPaused()
     return g_paused;
 }
 
-void PlaybackWait(uint32_t ms)
+uint32_t PlaybackWait(uint32_t ms)
 {
     using Clock = std::chrono::steady_clock;
     std::unique_lock<std::mutex> lock(g_waitLock);
     auto left = std::chrono::duration_cast<Clock::duration>(std::chrono::milliseconds(ms));
-    while (left > Clock::duration::zero() && IsPlaying()) {
+    Clock::duration held{};
+    while ((left > Clock::duration::zero() || g_paused) && IsPlaying()) {
+        const auto from = Clock::now();
         if (g_paused) {
             g_wake.wait(lock);
+            held += Clock::now() - from;
             continue;
         }
-        const auto from = Clock::now();
         g_wake.wait_for(lock, left);
         if (!g_paused) left -= Clock::now() - from;
     }
+    return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(held).count());
 }
 
 void SetPlaybackSleeperForTesting(PlaybackSleeper sleeper) { g_sleeper.store(sleeper); }

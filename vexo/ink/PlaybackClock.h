@@ -24,8 +24,9 @@ void PlaybackSleep(uint32_t ms);
 void SetPlaybackPaused(bool paused);
 bool IsPlaybackPaused();
 // The real wait behind PlaybackSleep, for the clock thread's steps: ms of
-// unpaused time, or less when the playing flag clears.
-void PlaybackWait(uint32_t ms);
+// unpaused time, or less when the playing flag clears. Returns how long a
+// pause held it, in ms.
+uint32_t PlaybackWait(uint32_t ms);
 
 // Tests replace the slice sleeper (ms is at most one clock step); nullptr
 // restores the real one.
