@@ -79,6 +79,4 @@ protected:
     int32_t m_IndexOfCollection = -1;
     int32_t m_IndexOfAction = -1;
     CLines lines_;
-
-    friend class CRecording;
 };
