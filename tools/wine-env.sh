@@ -91,6 +91,7 @@ lumora_install_layout() {
     lumora_install "$b/tessar/Tessar.exe" "$LUMORA_PROGRAM_DIR/Tessar.exe"
     # The mail program Vexo hands its pictures to, beside Vexo.exe.
     lumora_install "$b/standins/posterly/Posterly.exe" "$LUMORA_PROGRAM_DIR/Posterly.exe"
+    lumora_install "$b/standins/tolvane/Tolvane.dll" "$LUMORA_PROGRAM_DIR/Tolvane.dll"
     # The tablet driver stand-in, on the path of every Windows program.
     lumora_install "$b/standins/tabletdriver/tabletdriver.exe" "$LUMORA_SYSTEM_DIR/tabletdriver.exe"
     # A fresh installation: Vexo makes its settings file from the template.

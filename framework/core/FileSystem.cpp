@@ -102,6 +102,21 @@ bool MemoryFileSystem::MakeDir(const std::string& path)
     return true;
 }
 
+bool MemoryFileSystem::Replace(const std::string& from, const std::string& to)
+{
+    auto it = files_.find(NormalisePath(from));
+    if (it == files_.end() || DirExists(to)) return false;
+    const std::string parent = ParentPath(to);
+    if (!parent.empty() && !DirExists(parent)) return false;
+    File moved = std::move(it->second);
+    files_.erase(it);
+    // The file keeps the name it is given now, as a rename does.
+    size_t cut = to.find_last_of("\\/");
+    moved.name = cut == std::string::npos ? to : to.substr(cut + 1);
+    files_[NormalisePath(to)] = std::move(moved);
+    return true;
+}
+
 std::vector<std::string> MemoryFileSystem::ListFiles(const std::string& dir, const std::string& suffix)
 {
     std::vector<std::string> names;

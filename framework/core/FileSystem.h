@@ -20,6 +20,14 @@ public:
     virtual bool Copy(const std::string& from, const std::string& to, bool failIfExists) = 0;
     virtual bool Remove(const std::string& path) = 0;
     virtual bool MakeDir(const std::string& path) = 0;
+    // Like MoveFileExA with MOVEFILE_REPLACE_EXISTING: from takes the place
+    // of to in one step, so a reader finds either the old or the new file.
+    // Fails, changing nothing, when from is missing or to is a folder.
+    // The fallback copies and removes, for file systems without a rename.
+    virtual bool Replace(const std::string& from, const std::string& to)
+    {
+        return !DirExists(to) && Copy(from, to, false) && Remove(from);
+    }
     // Names (not paths) of the files directly inside dir whose name ends with
     // suffix, compared without regard to case ("" lists every file).
     virtual std::vector<std::string> ListFiles(const std::string& dir, const std::string& suffix) = 0;
@@ -43,6 +51,7 @@ public:
     bool Copy(const std::string& from, const std::string& to, bool failIfExists) override;
     bool Remove(const std::string& path) override;
     bool MakeDir(const std::string& path) override;
+    bool Replace(const std::string& from, const std::string& to) override;
     std::vector<std::string> ListFiles(const std::string& dir, const std::string& suffix) override;
 
 private:

@@ -13,6 +13,7 @@ public:
     bool Copy(const std::string& from, const std::string& to, bool failIfExists) override;
     bool Remove(const std::string& path) override;
     bool MakeDir(const std::string& path) override;
+    bool Replace(const std::string& from, const std::string& to) override;
     std::vector<std::string> ListFiles(const std::string& dir, const std::string& suffix) override;
 };
 

@@ -59,6 +59,11 @@ bool Win32FileSystem::MakeDir(const std::string& path)
     return CreateDirectoryA(path.c_str(), nullptr) != 0 || GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
+bool Win32FileSystem::Replace(const std::string& from, const std::string& to)
+{
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
 std::vector<std::string> Win32FileSystem::ListFiles(const std::string& dir, const std::string& suffix)
 {
     std::vector<std::string> names;

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <thread>
+#include <condition_variable>
+#include <mutex>
 
 namespace {
 
@@ -13,14 +14,31 @@ std::atomic<bool> g_playing{false};
 std::atomic<uint32_t> g_clock{0};
 std::atomic<PlaybackSleeper> g_sleeper{nullptr};
 
+// Waits sleep on this, so that a stop or a resume reaches them at once. The
+// flags are changed under the lock and the waits test them under it, so no
+// wake-up falls between a test and a wait.
+std::mutex g_waitLock;
+std::condition_variable g_wake;
+bool g_paused = false;
+
 constexpr uint32_t kClockStep = 100;
 
-void RealSleep(uint32_t ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+void RealSleep(uint32_t ms) { PlaybackWait(ms); }
+
+void WakeWaits()
+{
+    { std::lock_guard<std::mutex> lock(g_waitLock); }
+    g_wake.notify_all();
+}
 
 }  // namespace
 
 bool IsPlaying() { return g_playing.load(std::memory_order_relaxed); }
-void SetPlaying(bool playing) { g_playing.store(playing, std::memory_order_relaxed); }
+void SetPlaying(bool playing)
+{
+    g_playing.store(playing, std::memory_order_relaxed);
+    if (!playing) WakeWaits();
+}
 
 uint32_t PlaybackClock() { return g_clock.load(std::memory_order_relaxed); }
 void SetPlaybackClock(uint32_t ms) { g_clock.store(ms, std::memory_order_relaxed); }
@@ -35,6 +53,40 @@ void PlaybackSleep(uint32_t ms)
         sleeper(slice);
         ms -= slice;
     }
+}
+
+void SetPlaybackPaused(bool paused)
+{
+    {
+        std::lock_guard<std::mutex> lock(g_waitLock);
+        g_paused = paused;
+    }
+    g_wake.notify_all();
+}
+
+bool IsPlaybackPaused()
+{
+    std::lock_guard<std::mutex> lock(g_waitLock);
+    return g_paused;
+}
+
+uint32_t PlaybackWait(uint32_t ms)
+{
+    using Clock = std::chrono::steady_clock;
+    std::unique_lock<std::mutex> lock(g_waitLock);
+    auto left = std::chrono::duration_cast<Clock::duration>(std::chrono::milliseconds(ms));
+    Clock::duration held{};
+    while ((left > Clock::duration::zero() || g_paused) && IsPlaying()) {
+        const auto from = Clock::now();
+        if (g_paused) {
+            g_wake.wait(lock);
+            held += Clock::now() - from;
+            continue;
+        }
+        g_wake.wait_for(lock, left);
+        if (!g_paused) left -= Clock::now() - from;
+    }
+    return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(held).count());
 }
 
 void SetPlaybackSleeperForTesting(PlaybackSleeper sleeper) { g_sleeper.store(sleeper); }

@@ -18,6 +18,16 @@ void AdvancePlaybackClock(uint32_t ms);
 // clears.
 void PlaybackSleep(uint32_t ms);
 
+// Pausing holds every playback wait where it is, and the time spent paused
+// does not count; clearing the playing flag wakes every wait at once, so the
+// player's threads end within one drawing step of a stop.
+void SetPlaybackPaused(bool paused);
+bool IsPlaybackPaused();
+// The real wait behind PlaybackSleep, for the clock thread's steps: ms of
+// unpaused time, or less when the playing flag clears. Returns how long a
+// pause held it, in ms.
+uint32_t PlaybackWait(uint32_t ms);
+
 // Tests replace the slice sleeper (ms is at most one clock step); nullptr
 // restores the real one.
 using PlaybackSleeper = void (*)(uint32_t ms);

@@ -17,5 +17,20 @@
 #define IDS_BLACK_SCREEN 113
 #define IDS_WHITE_SCREEN 114
 
+// Documents and recordings: failed opens and saves (each names the file),
+// and the layer index guards.
+#define IDS_DOC_CANNOT_OPEN 600
+#define IDS_DOC_CUT_SHORT 601
+#define IDS_DOC_NOT_DOCUMENT 602
+#define IDS_REC_CUT_SHORT 603
+#define IDS_REC_NOT_RECORDING 604
+#define IDS_REC_BAD_TIME_LINE 605
+#define IDS_DOC_OUT_OF_MEMORY 606
+#define IDS_DOC_CANNOT_SAVE 607
+#define IDS_INDEX_OF_ACTION_SET 608
+#define IDS_SET_INDEX_OF_ACTION 609
+#define IDS_INDEX_OF_COLLECTION_SET 610
+#define IDS_SET_INDEX_OF_COLLECTION 611
+
 // The framework's standard Help command.
 #define ID_HELP_COMMAND 0xE146
