@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstring>
 #include <string>
 #include <thread>
 #include <vector>
@@ -130,7 +131,7 @@ TEST_F(WintabTest, DeviceQueriesAnswerWithSizesAndTheDefaultContextCoversTheScre
     ASSERT_GT(len, 1u);
     ASSERT_LT(len, sizeof name);
     EXPECT_EQ(wt.WTInfoA(wintab::WTI_DEVICES, wintab::DVC_NAME, name), len);
-    EXPECT_EQ(strlen(name) + 1, len);
+    EXPECT_EQ(std::strlen(name) + 1, len);
 
     EXPECT_EQ(wt.WTInfoA(wintab::WTI_DEVICES + 3, wintab::DVC_NPRESSURE, &pressure), 0u);  // no such device
     EXPECT_EQ(wt.WTInfoA(12345, 0, &def), 0u);
