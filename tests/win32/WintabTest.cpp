@@ -334,6 +334,33 @@ TEST_F(WintabTest, TheMouseIsAPenWhileItsLeftButtonIsDown)
     DestroyWindow(target);
 }
 
+TEST_F(WintabTest, AHostThatFreesTheLibraryWithAContextOpenKeepsRunning)
+{
+    char path[MAX_PATH];
+    GetSystemDirectoryA(path, MAX_PATH);
+    lstrcatA(path, "\\wintab32.dll");
+    HMODULE lib = LoadLibraryA(path);
+    ASSERT_TRUE(lib);
+    auto info = reinterpret_cast<wintab::WTInfoAFn>(reinterpret_cast<void*>(GetProcAddress(lib, "WTInfoA")));
+    auto open = reinterpret_cast<wintab::WTOpenAFn>(reinterpret_cast<void*>(GetProcAddress(lib, "WTOpenA")));
+    wintab::LOGCONTEXTA rec = {};
+    info(wintab::WTI_DEFCONTEXT, 0, &rec);
+    rec.lcOptions |= wintab::CXO_MESSAGES;
+    wintab::HCTX ctx = open(window_, &rec, TRUE);
+    ASSERT_TRUE(ctx);
+    FreeLibrary(lib);  // the context is still open and its thread still sampling
+    Replay("0 1 1 3 4 5\n");
+    ASSERT_TRUE(WaitForPackets(1));  // still delivering, from code still there
+
+    ASSERT_TRUE(GetModuleHandleA(path));
+    // Loaded again to close the context (a call needs a reference of its own).
+    HMODULE again = LoadLibraryA(path);
+    auto close = reinterpret_cast<wintab::WTCloseFn>(reinterpret_cast<void*>(GetProcAddress(again, "WTClose")));
+    EXPECT_TRUE(close(ctx));
+    FreeLibrary(again);
+    EXPECT_FALSE(GetModuleHandleA(path));  // the thread let go as it ended
+}
+
 // The box the user sees when the driver refuses the context: found on its
 // own thread, read and answered.
 struct BoxSeen {
