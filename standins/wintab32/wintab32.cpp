@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "WintabTypes.h"
+#include "WintabApi.h"
 
 namespace {
 constexpr LONG kMaxPressure = 2047;

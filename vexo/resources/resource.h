@@ -16,6 +16,8 @@
 #define IDS_TOOL_MARKER 108
 #define IDS_BLACK_SCREEN 113
 #define IDS_WHITE_SCREEN 114
+#define IDS_WINTAB_NO_CONTEXT 2100
+#define IDS_WINTAB_CAPTION 2101
 
 // The framework's standard Help command.
 #define ID_HELP_COMMAND 0xE146

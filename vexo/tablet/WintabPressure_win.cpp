@@ -1,7 +1,7 @@
 #include "WintabPressure.h"
 
 #include "Handle.h"
-#include "WintabTypes.h"
+#include "WintabApi.h"
 
 int CWintabPressureQuery::QueryMaxPressure()
 {
