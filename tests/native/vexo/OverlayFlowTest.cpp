@@ -291,6 +291,18 @@ TEST_F(OverlayFlowTest, EraseAllAsksFirstAndOnlyWhenThereIsInk)
     EXPECT_EQ(pages.CurrentLines().Count(), 0);
 }
 
+TEST_F(OverlayFlowTest, EndOfShowIsConfirmedWithTheToolbarDisabled)
+{
+    COverlayFlow& f = Flow(false);
+    window.answerYes = false;
+    EXPECT_FALSE(f.ConfirmEndSlideShow());
+    EXPECT_EQ(Take(), (Steps{"toolbar off", "activate", "ask end show", "toolbar on"}));
+    window.answerYes = true;
+    host.style = kStyleLarge;
+    EXPECT_TRUE(f.ConfirmEndSlideShow());
+    EXPECT_EQ(Take(), (Steps{"toolbar off", "overlay off", "ask end show", "overlay on", "toolbar on"}));
+}
+
 TEST_F(OverlayFlowTest, PageMenuChoiceOnAVisibleSlideRecapturesBeneathTheOverlay)
 {
     COverlayFlow& f = Flow(false);
