@@ -7,10 +7,14 @@
 namespace {
 // The first user's pen: width 3, colour 5 (the large strip: 1), arrow.
 constexpr int kInitialWidth = 3;
-constexpr int kInitialColour = 5;
+constexpr int kInitialColour = 5;  // blue
 constexpr int kInitialColourLarge = 1;
+// Colour buttons by their index in the colour table.
 constexpr int kColourBlack = 1;
 constexpr int kColourWhite = 2;
+constexpr int kColourRed = 3;
+constexpr int kColourGreen = 4;
+constexpr int kColourBlue = 5;
 // The pause that lets the screen beneath repaint before it is captured.
 constexpr DWORD kRecaptureWaitMs = 100;
 }  // namespace
@@ -43,9 +47,9 @@ void COverlayGlue::OnToolbarCommand(int code)
 {
     if (!overlay_) return;
     switch (code) {
-    case kCommandColourRed: SelectColour(3); break;
-    case kCommandColourBlue: SelectColour(5); break;
-    case kCommandColourGreen: SelectColour(4); break;
+    case kCommandColourRed: SelectColour(kColourRed); break;
+    case kCommandColourBlue: SelectColour(kColourBlue); break;
+    case kCommandColourGreen: SelectColour(kColourGreen); break;
     case kCommandToolPen: SelectTool(kPenPen); break;
     case kCommandToolBrush: SelectTool(kPenBrush); break;
     case kCommandToolMarker: SelectTool(kPenMarker); break;
