@@ -7,6 +7,9 @@
 //   winprobe visible <class>                         exit 0 if such a window is visible
 //   winprobe post <class|-> <title|-> <msg> <wParam> <lParam>   numbers in C notation
 //   winprobe close <class|-> <title|->               posts WM_CLOSE
+//   winprobe answer <title> <button id> [timeout ms] waits for a message box with
+//                                                    that caption, prints its text and
+//                                                    presses the button (IDYES 6, IDNO 7)
 #include <windows.h>
 
 #include <cstdio>
@@ -44,7 +47,7 @@ BOOL CALLBACK CountProc(HWND hwnd, LPARAM lParam)
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: winprobe find|gone|count|visible|post|close ...\n");
+    std::fprintf(stderr, "usage: winprobe find|gone|count|visible|post|close|answer ...\n");
     return 2;
 }
 
@@ -81,6 +84,18 @@ int main(int argc, char** argv)
             Sleep(50);
         }
         return 0;
+    }
+    if (cmd == "answer") {
+        HWND box = FindWithin("#32770", argv[2], timeout);
+        if (!box) return 1;
+        const int id = static_cast<int>(std::strtol(argv[3], nullptr, 0));
+        HWND button = GetDlgItem(box, id);
+        if (!button) return 1;
+        // The message box's text is its static control 0xFFFF.
+        char text[512] = "";
+        GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+        std::printf("%s\n", text);
+        return PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button)) ? 0 : 1;
     }
     if (cmd == "close" || cmd == "post") {
         HWND hwnd = FindWindowA(Arg(argv[2]), Arg(argv[3]));

@@ -18,6 +18,10 @@
 #define IDS_WHITE_SCREEN 114
 #define IDS_WINTAB_NO_CONTEXT 2100
 #define IDS_WINTAB_CAPTION 2101
+#define IDS_END_SLIDE_SHOW 111
+#define IDS_ERASE_ALL 118
+#define IDS_ERASE_ALL_CONFIRM 119
+#define IDS_ARE_YOU_SURE 121
 
 // Documents and recordings: failed opens and saves (each names the file),
 // and the layer index guards.
