@@ -157,6 +157,9 @@ protected:
         const std::string tablet = std::string(folder) + "\\Tablet";
         CreateDirectoryA(tablet.c_str(), nullptr);
         manager_ = tablet + "\\MKProfile.ini";
+        // A manager file made here would keep Tessar's seeding from copying
+        // the shipped one for the tests that come after.
+        createdManager_ = GetFileAttributesA(manager_.c_str()) == INVALID_FILE_ATTRIBUTES;
         char old[32] = "";
         hadUseOrNot_ = GetPrivateProfileStringA("LastSetting", "UseORNot", "\x01", old, sizeof old,
                                                 manager_.c_str()) > 0 &&
@@ -176,13 +179,19 @@ protected:
         const HWND window = Window();
         tessar_.Terminate();
         if (window) DeleteTrayIcon(window);
-        WritePrivateProfileStringA("LastSetting", "UseORNot",
-                                   hadUseOrNot_ ? oldUseOrNot_.c_str() : nullptr, manager_.c_str());
+        if (createdManager_) {
+            WritePrivateProfileStringA(nullptr, nullptr, nullptr, manager_.c_str());  // flush the cache
+            DeleteFileA(manager_.c_str());
+        } else {
+            WritePrivateProfileStringA("LastSetting", "UseORNot",
+                                       hadUseOrNot_ ? oldUseOrNot_.c_str() : nullptr, manager_.c_str());
+        }
     }
     static HWND Window() { return FindWindowA(tessar::kTessarClass, nullptr); }
 
     wintest::CChildProcess tessar_;
     std::string manager_;
+    bool createdManager_ = false;
     bool hadUseOrNot_ = false;
     std::string oldUseOrNot_;
 };
