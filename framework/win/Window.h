@@ -131,6 +131,10 @@ public:
 
     UINT TemplateId() const { return templateId_; }
     INT_PTR DoModal(HWND parent = nullptr, HINSTANCE instance = nullptr);
+    // Modal too, but the dialog runs its own message loop, so that every
+    // message of the thread passes PreTranslateMessage before the dialog
+    // manager's keyboard handling sees it.
+    INT_PTR RunModalLoop(HWND parent = nullptr, HINSTANCE instance = nullptr);
     HWND CreateModeless(HWND parent = nullptr, HINSTANCE instance = nullptr);
     void EndDialog(INT_PTR result);
 
@@ -142,11 +146,17 @@ protected:
     // IDOK and IDCANCEL end the dialog unless the map handles them.
     virtual void OnOK() { EndDialog(IDOK); }
     virtual void OnCancel() { EndDialog(IDCANCEL); }
+    // RunModalLoop only: true when the message was dealt with and must not
+    // be dispatched.
+    virtual bool PreTranslateMessage(MSG&) { return false; }
 
 private:
+    enum class Mode { kModeless, kModal, kOwnLoop };
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     UINT templateId_;
-    bool modal_ = false;
+    Mode mode_ = Mode::kModeless;
+    bool loopEnded_ = false;
+    INT_PTR loopResult_ = 0;
 };
 
 }  // namespace fw

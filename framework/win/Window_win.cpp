@@ -115,15 +115,50 @@ LRESULT CALLBACK CWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
 
 INT_PTR CDialog::DoModal(HWND parent, HINSTANCE instance)
 {
-    modal_ = true;
+    mode_ = Mode::kModal;
     if (!instance) instance = GetModuleHandleA(nullptr);
     return DialogBoxParamA(instance, MAKEINTRESOURCEA(templateId_), parent, &CDialog::DialogProc,
                            reinterpret_cast<LPARAM>(this));
 }
 
+INT_PTR CDialog::RunModalLoop(HWND parent, HINSTANCE instance)
+{
+    if (!instance) instance = GetModuleHandleA(nullptr);
+    mode_ = Mode::kOwnLoop;
+    loopEnded_ = false;
+    loopResult_ = -1;
+    const bool ownerWasEnabled = parent && IsWindowEnabled(parent);
+    if (ownerWasEnabled) EnableWindow(parent, FALSE);
+    const HWND hwnd = CreateDialogParamA(instance, MAKEINTRESOURCEA(templateId_), parent,
+                                         &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    if (hwnd) {
+        // A modal dialog shows itself once its initialisation is done.
+        if (!loopEnded_) ShowWindow(hwnd, SW_SHOW);
+        MSG msg;
+        while (!loopEnded_ && IsWindow(hwnd)) {
+            const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+            if (got == 0) {
+                PostQuitMessage(static_cast<int>(msg.wParam));  // for the loop outside
+                break;
+            }
+            if (got < 0) break;
+            if (PreTranslateMessage(msg)) continue;
+            if (IsDialogMessageA(hwnd, &msg)) continue;
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        if (ownerWasEnabled) EnableWindow(parent, TRUE);
+        if (IsWindow(hwnd)) DestroyWindow(hwnd);
+    } else if (ownerWasEnabled) {
+        EnableWindow(parent, TRUE);
+    }
+    mode_ = Mode::kModeless;
+    return loopResult_;
+}
+
 HWND CDialog::CreateModeless(HWND parent, HINSTANCE instance)
 {
-    modal_ = false;
+    mode_ = Mode::kModeless;
     if (!instance) instance = GetModuleHandleA(nullptr);
     return CreateDialogParamA(instance, MAKEINTRESOURCEA(templateId_), parent,
                               &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
@@ -132,8 +167,16 @@ HWND CDialog::CreateModeless(HWND parent, HINSTANCE instance)
 void CDialog::EndDialog(INT_PTR result)
 {
     if (!m_hWnd) return;
-    if (modal_) ::EndDialog(m_hWnd, result);
-    else DestroyWindow(m_hWnd);
+    switch (mode_) {
+    case Mode::kModal: ::EndDialog(m_hWnd, result); break;
+    case Mode::kOwnLoop:
+        // The loop ends at its next message and destroys the window there.
+        loopEnded_ = true;
+        loopResult_ = result;
+        PostMessageA(m_hWnd, WM_NULL, 0, 0);
+        break;
+    case Mode::kModeless: DestroyWindow(m_hWnd); break;
+    }
 }
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)

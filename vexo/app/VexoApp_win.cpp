@@ -133,10 +133,10 @@ INT_PTR CVexoApp::RunToolbar()
 {
     if (ToolbarStyleFrom(settings_.style) == ToolbarStyle::Compact) {
         CVexoDlg1 dlg(*this);
-        return dlg.DoModal(nullptr, instance_);
+        return dlg.Run();
     }
     CVexoDlg dlg(*this, IDD_VEXO_TOOLBAR);
-    return dlg.DoModal(nullptr, instance_);
+    return dlg.Run();
 }
 
 bool CVexoApp::LaunchProgram(const std::string& program, const std::string& arguments,
