@@ -15,6 +15,10 @@
 //
 // The window procedure routes to the first matching entry of the most derived
 // table, then the base tables; unhandled messages go to the default handling.
+//
+// A control made by a dialog template gets a C++ object the same way through
+// CSubclassedWindow::Attach; an owner-drawn control then receives its parent's
+// WM_DRAWITEM as WM_REFLECTED_DRAWITEM in its own map, so it draws itself.
 #include <windows.h>
 
 namespace fw {
@@ -157,6 +161,48 @@ private:
     Mode mode_ = Mode::kModeless;
     bool loopEnded_ = false;
     INT_PTR loopResult_ = 0;
+};
+
+// A parent's notification sent on to the control it is about, at this offset.
+inline constexpr UINT kReflectedMessageBase = WM_USER + 0x1C00;
+// wParam, lParam as for WM_DRAWITEM; the handler returns TRUE when it drew.
+inline constexpr UINT WM_REFLECTED_DRAWITEM = kReflectedMessageBase + WM_DRAWITEM;
+
+// An existing window (usually a dialog's control) taken over by a C++ object:
+// its messages route through the object's map first; the rest, and whatever a
+// handler passes on through DefaultProc, reach the window's original procedure.
+class CSubclassedWindow : public CMessageTarget {
+public:
+    HWND m_hWnd = nullptr;
+
+    CSubclassedWindow() = default;
+    CSubclassedWindow(const CSubclassedWindow&) = delete;
+    CSubclassedWindow& operator=(const CSubclassedWindow&) = delete;
+    // Gives the window its own procedure back; the window itself stays.
+    ~CSubclassedWindow() override;
+
+    // False if this object already holds a window, hwnd is not a window or
+    // already belongs to another object.
+    bool Attach(HWND hwnd);
+    bool AttachDlgItem(int id, HWND parent) { return Attach(GetDlgItem(parent, id)); }
+    // Restores the original procedure; returns the window, null if none was held.
+    HWND Detach();
+
+    // The object holding a window, or null.
+    static CSubclassedWindow* FromHandle(HWND hwnd);
+    // Hands a parent's WM_DRAWITEM to the object of the control it names.
+    // True when that object handled it (result holds its answer).
+    static bool ReflectDrawItem(WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+protected:
+    // The window's original procedure.
+    virtual LRESULT DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    // Called after WM_NCDESTROY, when the object no longer holds the window.
+    virtual void OnFinalMessage() {}
+
+private:
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    WNDPROC original_ = nullptr;
 };
 
 }  // namespace fw

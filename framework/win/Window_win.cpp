@@ -101,7 +101,8 @@ LRESULT CALLBACK CWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     if (!self) return DefWindowProcA(hwnd, msg, wParam, lParam);
 
     LRESULT result = 0;
-    if (!self->RouteMessage(msg, wParam, lParam, result))
+    if (!self->RouteMessage(msg, wParam, lParam, result) &&
+        !(msg == WM_DRAWITEM && CSubclassedWindow::ReflectDrawItem(wParam, lParam, result)))
         result = self->DefaultProc(msg, wParam, lParam);
     if (msg == WM_NCDESTROY) {
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
@@ -199,7 +200,8 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     }
 
     LRESULT result = 0;
-    if (self->RouteMessage(msg, wParam, lParam, result)) {
+    if (self->RouteMessage(msg, wParam, lParam, result) ||
+        (msg == WM_DRAWITEM && CSubclassedWindow::ReflectDrawItem(wParam, lParam, result))) {
         // Messages that return their value through the dialog procedure itself.
         switch (msg) {
         case WM_CTLCOLORDLG: case WM_CTLCOLORSTATIC: case WM_CTLCOLORBTN: case WM_CTLCOLOREDIT:
@@ -221,6 +223,88 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
         break;
     }
     return FALSE;
+}
+
+// ---- CSubclassedWindow ----
+
+namespace {
+// The window property that names a subclassed window's object.
+constexpr char kSubclassProperty[] = "fw.CSubclassedWindow";
+// Left behind when an object lets go of a window that was subclassed again
+// after it: our procedure stays in that chain and passes everything on.
+constexpr char kOrphanedProcProperty[] = "fw.CSubclassedWindow.original";
+}  // namespace
+
+CSubclassedWindow::~CSubclassedWindow() { Detach(); }
+
+bool CSubclassedWindow::Attach(HWND hwnd)
+{
+    if (m_hWnd || !hwnd || !IsWindow(hwnd) || FromHandle(hwnd)) return false;
+    if (!SetPropA(hwnd, kSubclassProperty, this)) return false;
+    m_hWnd = hwnd;
+    original_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+        hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CSubclassedWindow::SubclassProc)));
+    if (!original_) {
+        RemovePropA(hwnd, kSubclassProperty);
+        m_hWnd = nullptr;
+        return false;
+    }
+    return true;
+}
+
+HWND CSubclassedWindow::Detach()
+{
+    HWND hwnd = m_hWnd;
+    if (!hwnd) return nullptr;
+    // Only put the old procedure back if nobody subclassed the window after us;
+    // otherwise their chain would lose its link to us and to the original.
+    if (reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC)) == &CSubclassedWindow::SubclassProc)
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+    else
+        SetPropA(hwnd, kOrphanedProcProperty, reinterpret_cast<HANDLE>(original_));
+    RemovePropA(hwnd, kSubclassProperty);
+    m_hWnd = nullptr;
+    return hwnd;
+}
+
+CSubclassedWindow* CSubclassedWindow::FromHandle(HWND hwnd)
+{
+    return hwnd ? static_cast<CSubclassedWindow*>(GetPropA(hwnd, kSubclassProperty)) : nullptr;
+}
+
+bool CSubclassedWindow::ReflectDrawItem(WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    // wParam 0 is a menu item: it has no control to reflect to.
+    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    if (wParam == 0 || !item || item->CtlType == ODT_MENU) return false;
+    CSubclassedWindow* control = FromHandle(item->hwndItem);
+    return control && control->RouteMessage(WM_REFLECTED_DRAWITEM, wParam, lParam, result);
+}
+
+LRESULT CSubclassedWindow::DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    return original_ ? CallWindowProcA(original_, m_hWnd, msg, wParam, lParam)
+                     : DefWindowProcA(m_hWnd, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK CSubclassedWindow::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    CSubclassedWindow* self = FromHandle(hwnd);
+    if (!self) {
+        auto original = reinterpret_cast<WNDPROC>(GetPropA(hwnd, kOrphanedProcProperty));
+        if (msg == WM_NCDESTROY) RemovePropA(hwnd, kOrphanedProcProperty);
+        return original ? CallWindowProcA(original, hwnd, msg, wParam, lParam)
+                        : DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
+
+    LRESULT result = 0;
+    if (!self->RouteMessage(msg, wParam, lParam, result))
+        result = self->DefaultProc(msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) {
+        self->Detach();
+        self->OnFinalMessage();
+    }
+    return result;
 }
 
 }  // namespace fw

@@ -75,4 +75,78 @@ TEST(MessageMap, RoutesToTheMostDerivedHandlerThenTheBase)
     EXPECT_EQ(probe.m_hWnd, nullptr);
 }
 
+// A control of someone else's class taken over by an object.
+class CSubclassProbe : public fw::CSubclassedWindow {
+public:
+    std::vector<UINT> seen;
+    int drawn = 0;
+    bool finalMessage = false;
+
+protected:
+    LRESULT OnSetText(WPARAM w, LPARAM l)
+    {
+        seen.push_back(WM_SETTEXT);
+        return DefaultProc(WM_SETTEXT, w, l);
+    }
+    LRESULT OnDrawItem(WPARAM, LPARAM) { ++drawn; return TRUE; }
+    void OnFinalMessage() override { finalMessage = true; }
+
+    FW_DECLARE_MESSAGE_MAP()
+};
+
+FW_BEGIN_MESSAGE_MAP(CSubclassProbe, fw::CSubclassedWindow)
+    FW_ON_MESSAGE(WM_SETTEXT, OnSetText)
+    FW_ON_MESSAGE(fw::WM_REFLECTED_DRAWITEM, OnDrawItem)
+FW_END_MESSAGE_MAP()
+
+TEST(SubclassedWindow, RoutesThroughTheMapThenTheControlsOwnProcedure)
+{
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    ASSERT_TRUE(fw::CWindow::RegisterClass(instance, "LumoraProbe", 0, nullptr, nullptr));
+    CProbe parent;
+    ASSERT_NE(parent.Create("LumoraProbe", "", WS_OVERLAPPED, 0, 0, 0, 100, 100, nullptr, nullptr, instance),
+              nullptr);
+    HWND button = CreateWindowExA(0, "BUTTON", "old", WS_CHILD | BS_OWNERDRAW, 0, 0, 20, 20, parent.m_hWnd,
+                                  reinterpret_cast<HMENU>(7), instance, nullptr);
+    ASSERT_NE(button, nullptr);
+    const LONG_PTR ownProc = GetWindowLongPtrA(button, GWLP_WNDPROC);
+
+    CSubclassProbe probe;
+    ASSERT_TRUE(probe.Attach(button));
+    CSubclassProbe second;
+    EXPECT_FALSE(second.Attach(button));  // one object per window
+    EXPECT_EQ(fw::CSubclassedWindow::FromHandle(button), &probe);
+
+    SetWindowTextA(button, "new");
+    char text[16] = "";
+    GetWindowTextA(button, text, sizeof text);
+    EXPECT_STREQ(text, "new");  // the handler passed it on to the button
+    EXPECT_EQ(probe.seen, std::vector<UINT>{WM_SETTEXT});
+
+    // The parent's owner-draw request goes to the control's object.
+    DRAWITEMSTRUCT item = {};
+    item.CtlType = ODT_BUTTON;
+    item.CtlID = 7;
+    item.hwndItem = button;
+    EXPECT_EQ(SendMessageA(parent.m_hWnd, WM_DRAWITEM, 7, reinterpret_cast<LPARAM>(&item)), TRUE);
+    EXPECT_EQ(probe.drawn, 1);
+    // A menu's has no control to go to.
+    item.CtlType = ODT_MENU;
+    SendMessageA(parent.m_hWnd, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
+    EXPECT_EQ(probe.drawn, 1);
+
+    // Let go: the button has its own procedure back and the object hears nothing.
+    EXPECT_EQ(probe.Detach(), button);
+    EXPECT_EQ(GetWindowLongPtrA(button, GWLP_WNDPROC), ownProc);
+    EXPECT_EQ(fw::CSubclassedWindow::FromHandle(button), nullptr);
+    SetWindowTextA(button, "again");
+    EXPECT_EQ(probe.seen.size(), 1u);
+
+    // Taken over again and destroyed with its parent: the object lets go by itself.
+    ASSERT_TRUE(second.Attach(button));
+    parent.Destroy();
+    EXPECT_TRUE(second.finalMessage);
+    EXPECT_EQ(second.m_hWnd, nullptr);
+}
+
 }  // namespace

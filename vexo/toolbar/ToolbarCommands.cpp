@@ -385,7 +385,7 @@ void CToolbarCommands::OnSlideShowPoll(int state)
 {
     if (state == slideShowState_) return;
     if (state != 0) {
-        if (view_.AppBarRegistered()) view_.RemoveAppBar();
+        if (view_.AppBarRegistered()) view_.LeaveAppBar();
         view_.SpanScreenBottom();
         overlay_.FitOverlay(true);
     } else {
@@ -443,7 +443,7 @@ void CToolbarCommands::OnDisplayChange()
     displayChanged_ = true;
     if (style_ == 0) SelectTool(kPenArrow);
     if (view_.AppBarRegistered()) {
-        view_.RemoveAppBar();
+        view_.LeaveAppBar();
         view_.StartDisplayRecoveryTimer();
     }
 }

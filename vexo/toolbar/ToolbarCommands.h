@@ -82,7 +82,7 @@ public:
 
     // Slide-show tracking: the application bar and the window's place.
     virtual bool AppBarRegistered() const = 0;
-    virtual void RemoveAppBar() = 0;
+    virtual void LeaveAppBar() = 0;
     // Registers the application bar again and docks it at its stored edge.
     virtual void RestoreAppBar() = 0;
     // Spans the bottom of the screen at the toolbar's client height, topmost.

@@ -61,8 +61,6 @@ protected:
     LRESULT OnSysCommand(WPARAM, LPARAM);
     LRESULT OnDisplayChange(WPARAM, LPARAM);
     LRESULT OnQueryDragIcon(WPARAM, LPARAM);
-    LRESULT OnActivate(WPARAM, LPARAM);
-    LRESULT OnDrawItem(WPARAM, LPARAM);
     void OnCommandButton(UINT id);
     void OnHelp(UINT id);
     void OnPageMenu(UINT id);
@@ -92,7 +90,7 @@ protected:
     void StopRecording() override {}
     void ShowPlayer() override {}
     bool AppBarRegistered() const override;
-    void RemoveAppBar() override;
+    void LeaveAppBar() override;
     void RestoreAppBar() override;
     void SpanScreenBottom() override;
     void StartDisplayRecoveryTimer() override;

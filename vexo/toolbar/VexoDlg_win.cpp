@@ -92,7 +92,6 @@ FW_BEGIN_MESSAGE_MAP(CVexoDlg, CAppBarDlg)
     FW_ON_MESSAGE(WM_SYSCOMMAND, OnSysCommand)
     FW_ON_MESSAGE(WM_DISPLAYCHANGE, OnDisplayChange)
     FW_ON_MESSAGE(WM_QUERYDRAGICON, OnQueryDragIcon)
-    FW_ON_MESSAGE(WM_ACTIVATE, OnActivate)
     FW_ON_COMMAND(ID_HELP_COMMAND, OnHelp)
     FW_ON_COMMAND(IDC_PAGE_MENU, OnPageMenu)
     FW_ON_COMMAND(IDC_MY_PC, OnMyComputer)
@@ -102,7 +101,7 @@ FW_BEGIN_MESSAGE_MAP(CVexoDlg, CAppBarDlg)
 FW_END_MESSAGE_MAP()
 
 CVexoDlg::CVexoDlg(CVexoApp& app, UINT templateId)
-    : CAppBarDlg(templateId, app.Settings().style),
+    : CAppBarDlg(templateId),
       app_(app),
       style_(app.Settings().style),
       transparent_(app.Settings().transparent != 0),
@@ -133,7 +132,7 @@ void CVexoDlg::CreateStrip()
     SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     SetWindowLongPtrA(m_hWnd, GWL_STYLE, GetWindowLongPtrA(m_hWnd, GWL_STYLE) & ~WS_CAPTION);
     SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
-    DockAppBar();
+    CreateAppBar(style_);
 }
 
 BOOL CVexoDlg::OnInitDialog()
@@ -343,7 +342,6 @@ LRESULT CVexoDlg::OnTimer(WPARAM id, LPARAM)
 
 LRESULT CVexoDlg::OnDestroyToolbar(WPARAM wParam, LPARAM lParam)
 {
-    RemoveAppBar();
     if (tooltip_) DestroyWindow(tooltip_);
     tooltip_ = nullptr;
     commands_->HandleTaskbar(0);
@@ -389,9 +387,6 @@ LRESULT CVexoDlg::OnDisplayChange(WPARAM wParam, LPARAM lParam)
 }
 
 LRESULT CVexoDlg::OnQueryDragIcon(WPARAM, LPARAM) { return reinterpret_cast<LRESULT>(icon_); }
-
-// The strip takes no part in the shell's activation handling.
-LRESULT CVexoDlg::OnActivate(WPARAM, LPARAM) { return 0; }
 
 void CVexoDlg::OnCommandButton(UINT id) { commands_->OnButton(static_cast<int>(id)); }
 
@@ -580,19 +575,11 @@ bool CVexoDlg::ConfirmClose()
 
 void CVexoDlg::EndToolbar() { EndDialog(IDOK); }
 
-bool CVexoDlg::AppBarRegistered() const { return AppBar() && AppBar()->Registered(); }
+bool CVexoDlg::AppBarRegistered() const { return IsAppBarRegistered(); }
 
-void CVexoDlg::RemoveAppBar()
-{
-    if (AppBar() && AppBar()->Registered()) AppBar()->Remove();
-}
+void CVexoDlg::LeaveAppBar() { RemoveAppBar(); }
 
-void CVexoDlg::RestoreAppBar()
-{
-    if (!AppBar()) return;
-    if (!AppBar()->Registered()) AppBar()->Register();
-    AppBar()->SetEdge(AppBar()->Edge());
-}
+void CVexoDlg::RestoreAppBar() { RegisterAppBar(); }
 
 void CVexoDlg::SpanScreenBottom()
 {

@@ -157,7 +157,7 @@ public:
     void StopRecording() override { log_.Add("recorder stop"); }
     void ShowPlayer() override { log_.Add("player"); }
     bool AppBarRegistered() const override { return registered; }
-    void RemoveAppBar() override
+    void LeaveAppBar() override
     {
         registered = false;
         log_.Add("app bar removed");
