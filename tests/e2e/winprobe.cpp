@@ -10,6 +10,10 @@
 //   winprobe answer <title> <button id> [timeout ms] waits for a message box with
 //                                                    that caption, prints its text and
 //                                                    presses the button (IDYES 6, IDNO 7)
+//   winprobe rect <class|-> <title|>                 prints the window's "left top right bottom"
+//   winprobe enabled <class|-> <title|-> <control id> exit 0 if the dialog control is enabled
+//   winprobe key <class|-> <title|-> <virtual key>   brings the window to the front and
+//                                                    types the key there (down and up)
 #include <windows.h>
 
 #include <cstdio>
@@ -68,6 +72,39 @@ int main(int argc, char** argv)
         return hwnd && IsWindowVisible(hwnd) ? 0 : 1;
     }
     if (argc < 4) return Usage();
+    if (cmd == "rect") {
+        HWND hwnd = FindWindowA(Arg(argv[2]), Arg(argv[3]));
+        if (!hwnd) return 1;
+        RECT r = {};
+        GetWindowRect(hwnd, &r);
+        std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+        return 0;
+    }
+    if (cmd == "enabled" || cmd == "key") {
+        if (argc < 5) return Usage();
+        HWND hwnd = FindWindowA(Arg(argv[2]), Arg(argv[3]));
+        if (!hwnd) return 1;
+        const int number = static_cast<int>(std::strtol(argv[4], nullptr, 0));
+        if (cmd == "enabled") {
+            HWND control = GetDlgItem(hwnd, number);
+            return control && IsWindowEnabled(control) ? 0 : 1;
+        }
+        SetForegroundWindow(hwnd);
+        Sleep(100);
+        INPUT keys[2] = {};
+        for (INPUT& key : keys) {
+            key.type = INPUT_KEYBOARD;
+            key.ki.wVk = static_cast<WORD>(number);
+            key.ki.wScan = static_cast<WORD>(MapVirtualKeyA(static_cast<UINT>(number), MAPVK_VK_TO_VSC));
+        }
+        // The cursor block and the navigation keys are extended keys, as a
+        // real keyboard sends them.
+        if ((number >= VK_PRIOR && number <= VK_DOWN) || number == VK_INSERT || number == VK_DELETE) {
+            keys[0].ki.dwFlags = KEYEVENTF_EXTENDEDKEY;
+        }
+        keys[1].ki.dwFlags = keys[0].ki.dwFlags | KEYEVENTF_KEYUP;
+        return SendInput(2, keys, sizeof(INPUT)) == 2 ? 0 : 1;
+    }
     const DWORD timeout = argc > 4 ? static_cast<DWORD>(std::strtoul(argv[4], nullptr, 0)) : 0;
     if (cmd == "find") {
         HWND hwnd = FindWithin(argv[2], argv[3], timeout);

@@ -18,6 +18,7 @@ public:
 
     static std::string GetCommonAppDataFolder();
     static std::string GetProgramFolder();
+    static std::string GetProgramFilesFolder();
     // Copies the template next to the program to the settings path when no
     // settings file exists yet; failures leave the defaults in force.
     void EnsureSettingsFile() const;

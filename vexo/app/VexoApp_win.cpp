@@ -50,6 +50,15 @@ std::string CVexoApp::GetCommonAppDataFolder()
     return out;
 }
 
+std::string CVexoApp::GetProgramFilesFolder()
+{
+    char path[MAX_PATH] = "";
+    if (!SHGetSpecialFolderPathA(nullptr, path, CSIDL_PROGRAM_FILES, FALSE)) return std::string();
+    std::string out = path;
+    while (!out.empty() && out.back() == '\\') out.pop_back();
+    return out;
+}
+
 std::string CVexoApp::GetProgramFolder()
 {
     char path[256] = "";

@@ -8,7 +8,7 @@
 
 // The toolbar strip's controls (dialog 102). IDOK (1) is the Exit button.
 #define IDC_PEN 1000
-#define IDC_ARROW 1001
+#define IDC_ARROW_TOOL 1001
 #define IDC_ERASER 1002
 #define IDC_PAGE_UP 1003
 #define IDC_PAGE_DOWN 1004

@@ -24,7 +24,7 @@ constexpr int kColourDialogWaitMs = 1000;
 constexpr int kTabletReopenWaitMs = 1000;
 
 // The tool group in its image order: arrow, eraser, pen, brush, marker.
-constexpr int kToolIds[] = {IDC_ARROW, IDC_ERASER, IDC_PEN, IDC_BRUSH, IDC_MARKER};
+constexpr int kToolIds[] = {IDC_ARROW_TOOL, IDC_ERASER, IDC_PEN, IDC_BRUSH, IDC_MARKER};
 constexpr int kToolCodes[] = {kPenArrow, kPenEraser, kPenPen, kPenBrush, kPenMarker};
 constexpr const char* kToolFamilies[] = {"Arrow", "ERASER", "PEN", "WATERPEN", "MAKER"};
 constexpr const char* kToolFamiliesLarge[] = {"ARROW1", "ERASER1", "PENCIL1", "WATERPEN1", "MAKER1"};

@@ -1,26 +1,38 @@
 #include "ToolbarKeys.h"
 
-#include <cstring>
-
 namespace {
-constexpr const char* kPreviousNames[] = {"Page Up", "Up", "Left", "Backspace", "P"};
-constexpr const char* kNextNames[] = {"Page Down", "Down", "Right", "Enter", "Space", "N"};
-constexpr char kEscapeName[] = "Esc";
-
-bool OneOf(const char* name, const char* const* names, int count)
-{
-    for (int i = 0; i < count; ++i) {
-        if (std::strcmp(name, names[i]) == 0) return true;
-    }
-    return false;
-}
+// Virtual-key codes, as the keyboard reports them.
+constexpr unsigned kVkBack = 0x08;
+constexpr unsigned kVkReturn = 0x0D;
+constexpr unsigned kVkEscape = 0x1B;
+constexpr unsigned kVkSpace = 0x20;
+constexpr unsigned kVkPrior = 0x21;
+constexpr unsigned kVkNext = 0x22;
+constexpr unsigned kVkLeft = 0x25;
+constexpr unsigned kVkUp = 0x26;
+constexpr unsigned kVkRight = 0x27;
+constexpr unsigned kVkDown = 0x28;
+constexpr unsigned kVkN = 'N';
+constexpr unsigned kVkP = 'P';
 }  // namespace
 
-ToolbarKey ToolbarKeyFromName(const char* name)
+ToolbarKey ToolbarKeyOf(unsigned virtualKey, bool extended)
 {
-    if (!name) return ToolbarKey::kNone;
-    if (OneOf(name, kPreviousNames, 5)) return ToolbarKey::kPreviousPage;
-    if (OneOf(name, kNextNames, 6)) return ToolbarKey::kNextPage;
-    if (std::strcmp(name, kEscapeName) == 0) return ToolbarKey::kEscape;
-    return ToolbarKey::kNone;
+    switch (virtualKey) {
+    // The cursor block's keys are extended; the number pad's are not.
+    case kVkPrior:
+    case kVkUp:
+    case kVkLeft: return extended ? ToolbarKey::kPreviousPage : ToolbarKey::kNone;
+    case kVkNext:
+    case kVkDown:
+    case kVkRight: return extended ? ToolbarKey::kNextPage : ToolbarKey::kNone;
+    case kVkBack:
+    case kVkP: return ToolbarKey::kPreviousPage;
+    // The number pad's Enter is the extended one.
+    case kVkReturn: return extended ? ToolbarKey::kNone : ToolbarKey::kNextPage;
+    case kVkSpace:
+    case kVkN: return ToolbarKey::kNextPage;
+    case kVkEscape: return ToolbarKey::kEscape;
+    default: return ToolbarKey::kNone;
+    }
 }

@@ -21,7 +21,7 @@ constexpr ButtonPlace kClassic[] = {
     {IDC_WIDTH_5, 396, kClassicRowY},     {IDC_ERASE_ALL, 423, kClassicRowY},
     {IDC_ERASER, 448, kClassicRowY},      {IDC_PEN, 473, kClassicRowY},
     {IDC_BRUSH, 498, kClassicRowY},       {IDC_MARKER, 523, kClassicRowY},
-    {IDC_ARROW, 548, kClassicRowY},       {IDC_PAGE_UP, 575, kClassicRowY},
+    {IDC_ARROW_TOOL, 548, kClassicRowY},       {IDC_PAGE_UP, 575, kClassicRowY},
     {IDC_PAGE_DOWN, 600, kClassicRowY},   {IDC_MAIL, 628, kClassicRowY},
     {IDC_SAVE_JPG, 653, kClassicRowY},    {IDC_RECORD, 682, kClassicRowY},
     {IDC_PLAYER, 708, kClassicRowY},      {IDC_END_SHOW, 737, kClassicRowY},
@@ -39,7 +39,7 @@ constexpr ButtonPlace kLarge[] = {
     {IDC_WIDTH_POPUP, 218, kLargeRowY},   {IDC_ERASE_ALL, 254, kLargeRowY},
     {IDC_ERASER, 285, kLargeRowY},        {IDC_PEN, 314, kLargeRowY},
     {IDC_BRUSH, 343, kLargeRowY},         {IDC_MARKER, 372, kLargeRowY},
-    {IDC_ARROW, 401, kLargeRowY},         {IDC_PAGE_UP, 437, kLargeRowY},
+    {IDC_ARROW_TOOL, 401, kLargeRowY},         {IDC_PAGE_UP, 437, kLargeRowY},
     {IDC_PAGE_DOWN, 466, kLargeRowY},     {IDC_PAGE_MENU, 495, kLargeRowY},
     {IDC_MAIL, 531, kLargeRowY},          {IDC_SAVE_JPG, 560, kLargeRowY},
     {IDC_OPEN_DOCUMENT, 596, kLargeRowY}, {IDC_RECORD, 625, kLargeRowY},
@@ -59,7 +59,7 @@ struct LargeFamily {
 };
 constexpr LargeFamily kLargeFamilies[] = {
     {IDC_PEN, "PENCIL1"},           {IDC_BRUSH, "WATERPEN1"},      {IDC_MARKER, "MAKER1"},
-    {IDC_ERASER, "ERASER1"},        {IDC_ARROW, "ARROW1"},         {IDC_ERASE_ALL, "ERASERALL1"},
+    {IDC_ERASER, "ERASER1"},        {IDC_ARROW_TOOL, "ARROW1"},         {IDC_ERASE_ALL, "ERASERALL1"},
     {IDC_PAGE_UP, "PREPAGE"},       {IDC_PAGE_DOWN, "NEXTPAGE"},   {IDC_SLIDE_SCREEN, "SLIDEBOARD"},
     {IDC_BLACK_BOARD, "BLACKBOARD"}, {IDC_WHITE_BOARD, "WHITEBOARD"}, {IDC_END_SHOW, "CLOSE1"},
     {1, "EXIT1"},                   {IDC_SAVE_JPG, "SAVEJPG"},     {IDC_MAIL, "MAIL1"},

@@ -49,7 +49,6 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void OnOK() override;
-    void OnCancel() override {}
     bool PreTranslateMessage(MSG& msg) override;
 
     LRESULT OnPaint(WPARAM, LPARAM);
@@ -102,6 +101,7 @@ protected:
 
 private:
     void CreateStrip();
+    void OpenHelpFile();
     void SetUpSystemMenu();
     void DetermineTaskbar();
     void LoadButtonImages();

@@ -34,10 +34,14 @@ constexpr DWORD kLinkTipLength = 255;
 constexpr char kMutiUserSection[] = "Option";
 constexpr char kMutiUserKey[] = "MutiUser";
 
-// The key name text the keyboard rules compare, at most this long.
-constexpr int kKeyNameLength = 100;
 // The key-F1 message the dialog manager sends for help.
 constexpr UINT kKeyF1Message = 0x4D;
+// The help files under the program-files folder: the PDF, else the page.
+constexpr char kHelpPdf[] = "\\Lumora\\help.pdf";
+constexpr char kHelpPage[] = "\\Lumora\\Lumora.htm";
+
+// A key message's extended-key flag (bit 24 of lParam).
+constexpr LPARAM kExtendedKeyFlag = 1 << 24;
 
 constexpr char kMyComputerCommand[] = "explorer /e,/select,c:";
 
@@ -50,7 +54,7 @@ struct ButtonSpec {
 };
 constexpr ButtonSpec kButtons[] = {
     {IDC_PEN, IDS_TOOL_PEN},         {IDC_BRUSH, IDS_TOOL_BRUSH},      {IDC_MARKER, IDS_TOOL_MARKER},
-    {IDC_ERASER, IDS_TOOL_ERASER},   {IDC_ARROW, IDS_TOOL_ARROW},      {IDC_ERASE_ALL, IDS_ERASE_ALL},
+    {IDC_ERASER, IDS_TOOL_ERASER},   {IDC_ARROW_TOOL, IDS_TOOL_ARROW},      {IDC_ERASE_ALL, IDS_ERASE_ALL},
     {IDC_PAGE_UP, IDS_PAGE_UP},      {IDC_PAGE_DOWN, IDS_PAGE_DOWN},   {IDC_SLIDE_SCREEN, IDS_SLIDE_SCREEN},
     {IDC_BLACK_BOARD, IDS_BLACK_SCREEN}, {IDC_WHITE_BOARD, IDS_WHITE_SCREEN}, {IDC_END_SHOW, IDS_END_SLIDE_SHOW},
     {IDOK, IDS_CLOSE},               {IDC_SAVE_JPG, IDS_SAVE_AS_JPG},  {IDC_MAIL, IDS_SEND_MAIL},
@@ -107,7 +111,8 @@ CVexoDlg::CVexoDlg(CVexoApp& app, UINT templateId)
       transparent_(app.Settings().transparent != 0),
       overlay_(app.Instance(), transparent_, *this, slideShow_)
 {
-    commands_ = std::make_unique<CToolbarCommands>(style_, transparent_, overlay_, slideShow_, *this);
+    commands_ = std::make_unique<CToolbarCommands>(style_, transparent_, overlay_, slideShow_,
+                                                   static_cast<IToolbarView&>(*this));
 }
 
 CVexoDlg::~CVexoDlg()
@@ -394,6 +399,15 @@ void CVexoDlg::OnOK() { commands_->Exit(); }
 
 void CVexoDlg::OnHelp(UINT) { app_.OnHelp(); }
 
+void CVexoDlg::OpenHelpFile()
+{
+    const std::string programFiles = CVexoApp::GetProgramFilesFolder();
+    const std::string pdf = programFiles + kHelpPdf;
+    const bool havePdf = GetFileAttributesA(pdf.c_str()) != INVALID_FILE_ATTRIBUTES;
+    const std::string file = havePdf ? pdf : programFiles + kHelpPage;
+    ShellExecuteA(m_hWnd, nullptr, file.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
 void CVexoDlg::OnPageMenu(UINT)
 {
     RECT r = {};
@@ -428,11 +442,18 @@ bool CVexoDlg::PreTranslateMessage(MSG& msg)
     if (tooltip_ && msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST) {
         SendMessageA(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
     }
+    const bool helpKey = msg.message == WM_KEYDOWN && msg.wParam == VK_F1 && BelongsTo(msg.hwnd, m_hWnd);
+    if ((msg.message == kKeyF1Message && msg.hwnd == m_hWnd) || helpKey) {
+        OpenHelpFile();
+        msg.message = 0;
+        msg.wParam = 0;
+        msg.hwnd = nullptr;
+        return true;
+    }
     if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
         if (!BelongsTo(msg.hwnd, m_hWnd)) return false;
-        char name[kKeyNameLength + 1] = "";
-        GetKeyNameTextA(static_cast<LONG>(msg.lParam), name, kKeyNameLength);
-        switch (ToolbarKeyFromName(name)) {
+        const bool extended = (msg.lParam & kExtendedKeyFlag) != 0;
+        switch (ToolbarKeyOf(static_cast<unsigned>(msg.wParam), extended)) {
         case ToolbarKey::kPreviousPage: commands_->Page(true); return true;
         case ToolbarKey::kNextPage: commands_->Page(false); return true;
         case ToolbarKey::kEscape:

@@ -529,16 +529,28 @@ TEST(ToolbarRules, OsKinds)
     EXPECT_EQ(OsKindFrom(3, 10, 0), 0);
 }
 
-TEST(ToolbarRules, KeyNamesAreComparedExactly)
+TEST(ToolbarRules, PageKeysAreTheCursorBlocksAndTheLetters)
 {
-    EXPECT_EQ(ToolbarKeyFromName("Page Up"), ToolbarKey::kPreviousPage);
-    EXPECT_EQ(ToolbarKeyFromName("Backspace"), ToolbarKey::kPreviousPage);
-    EXPECT_EQ(ToolbarKeyFromName("Space"), ToolbarKey::kNextPage);
-    EXPECT_EQ(ToolbarKeyFromName("N"), ToolbarKey::kNextPage);
-    EXPECT_EQ(ToolbarKeyFromName("Esc"), ToolbarKey::kEscape);
-    EXPECT_EQ(ToolbarKeyFromName("page up"), ToolbarKey::kNone);
-    EXPECT_EQ(ToolbarKeyFromName("Num 2"), ToolbarKey::kNone);
-    EXPECT_EQ(ToolbarKeyFromName(""), ToolbarKey::kNone);
+    struct Case {
+        unsigned vk;
+        bool extended;
+        ToolbarKey key;
+    };
+    const Case cases[] = {
+        {0x21, true, ToolbarKey::kPreviousPage},  {0x26, true, ToolbarKey::kPreviousPage},
+        {0x25, true, ToolbarKey::kPreviousPage},  {0x08, false, ToolbarKey::kPreviousPage},
+        {'P', false, ToolbarKey::kPreviousPage},  {0x22, true, ToolbarKey::kNextPage},
+        {0x28, true, ToolbarKey::kNextPage},      {0x27, true, ToolbarKey::kNextPage},
+        {0x0D, false, ToolbarKey::kNextPage},     {0x20, false, ToolbarKey::kNextPage},
+        {'N', false, ToolbarKey::kNextPage},      {0x1B, false, ToolbarKey::kEscape},
+        {0x21, false, ToolbarKey::kNone},  // the number pad's 9
+        {0x28, false, ToolbarKey::kNone},  // the number pad's 2
+        {0x0D, true, ToolbarKey::kNone},   // the number pad's Enter
+        {'A', false, ToolbarKey::kNone},          {0x70, false, ToolbarKey::kNone},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ToolbarKeyOf(c.vk, c.extended), c.key) << "vk " << c.vk << " extended " << c.extended;
+    }
 }
 
 TEST(ToolbarRules, ColourButtonsSkipTheFocusSink)
