@@ -153,6 +153,12 @@ TEST_F(ImageButtonTest, AutoLoadTakesTheFamilyFromTheCaptionAndSizesTheButton)
     EXPECT_NE(dlg.arrow1.Image(ButtonImage::kDisabled), nullptr);
     EXPECT_EQ(dlg.missing.Image(ButtonImage::kUp), nullptr);
 
+    // Taking over again is harmless; a control another button holds is refused.
+    EXPECT_TRUE(dlg.arrow.Subclass(IDC_TEST_ARROW, dlg.m_hWnd));
+    EXPECT_NE(dlg.arrow.Image(ButtonImage::kUp), nullptr);
+    EXPECT_FALSE(dlg.pen.Subclass(IDC_TEST_ARROW, dlg.m_hWnd));
+    EXPECT_FALSE(dlg.pen.AutoLoad(IDC_TEST_ARROW, dlg.m_hWnd));
+
     // The plain push button of the template was made owner-drawn.
     EXPECT_EQ(GetWindowLongPtrA(dlg.arrow.m_hWnd, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
 }

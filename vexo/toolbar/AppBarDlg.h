@@ -2,6 +2,10 @@
 // A dialog that docks at a screen edge as an application bar and snaps back
 // to its band whenever it is moved or resized. The toolbar derives from it
 // and calls CreateAppBar at the end of its own creation steps.
+//
+// A message goes to the first handler in the derived map, then this one: a
+// derived dialog that maps WM_MOVE, WM_SIZE, WM_WINDOWPOSCHANGED or
+// WM_DESTROY itself calls the handler of the same name here from its own.
 #include <windows.h>
 
 #include <memory>

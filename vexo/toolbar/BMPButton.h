@@ -18,9 +18,12 @@ public:
     CBMPButton() = default;
     ~CBMPButton() override;
 
-    // Takes over control id of the dialog, loads the family its caption names
-    // and, if the U image loaded, sizes the button to it. Returns whether U
-    // loaded. The control is made owner-drawn if its template is not.
+    // Takes over control id of the dialog without loading images (for
+    // images named by code); the control is made owner-drawn if its template
+    // is not. True if this button now holds that control.
+    bool Subclass(int controlId, HWND parentDialog);
+    // Subclass, then loads the family the control's caption names and, if
+    // the U image loaded, sizes the button to it. Returns whether U loaded.
     bool AutoLoad(int controlId, HWND parentDialog);
     // Drops the four images, then loads the named ones (null leaves that image
     // empty; without U nothing else is loaded). True only if every named

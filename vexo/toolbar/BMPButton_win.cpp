@@ -21,14 +21,21 @@ CBMPButton::~CBMPButton() = default;
 
 ImageButtonFlags& CBMPButton::SharedFlags() { return g_sharedFlags; }
 
-bool CBMPButton::AutoLoad(int controlId, HWND parentDialog)
+bool CBMPButton::Subclass(int controlId, HWND parentDialog)
 {
-    if (!AttachDlgItem(controlId, parentDialog)) return false;
+    HWND control = GetDlgItem(parentDialog, controlId);
+    if (!control) return false;
+    if (m_hWnd != control && !Attach(control)) return false;
     // The button draws itself only as an owner-drawn button.
     const LONG_PTR style = GetWindowLongPtrA(m_hWnd, GWL_STYLE);
     if ((style & BS_TYPEMASK) != BS_OWNERDRAW)
         SetWindowLongPtrA(m_hWnd, GWL_STYLE, (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | BS_OWNERDRAW);
+    return true;
+}
 
+bool CBMPButton::AutoLoad(int controlId, HWND parentDialog)
+{
+    if (!Subclass(controlId, parentDialog)) return false;
     char caption[kCaptionLength] = "";
     GetWindowTextA(m_hWnd, caption, sizeof caption);
     LoadFamily(caption);
