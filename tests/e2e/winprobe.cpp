@@ -6,6 +6,7 @@
 //   winprobe count <class>                           prints the number of top-level windows
 //   winprobe visible <class>                         exit 0 if such a window is visible
 //   winprobe post <class|-> <title|-> <msg> <wParam> <lParam>   numbers in C notation
+//   winprobe send <class|-> <title|-> <msg> <wParam> <lParam>   prints the answer
 //   winprobe close <class|-> <title|->               posts WM_CLOSE
 //   winprobe answer <title> <button id> [timeout ms] waits for a message box with
 //                                                    that caption, prints its text and
@@ -133,6 +134,18 @@ int main(int argc, char** argv)
         GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
         std::printf("%s\n", text);
         return PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button)) ? 0 : 1;
+    }
+    if (cmd == "send") {
+        HWND hwnd = FindWindowA(Arg(argv[2]), Arg(argv[3]));
+        if (!hwnd || argc < 7) return 1;
+        DWORD_PTR answer = 0;
+        if (!SendMessageTimeoutA(hwnd, static_cast<UINT>(std::strtoul(argv[4], nullptr, 0)),
+                                 static_cast<WPARAM>(std::strtoull(argv[5], nullptr, 0)),
+                                 static_cast<LPARAM>(std::strtoll(argv[6], nullptr, 0)), SMTO_ABORTIFHUNG, 5000,
+                                 &answer))
+            return 1;
+        std::printf("%lld\n", static_cast<long long>(answer));
+        return 0;
     }
     if (cmd == "close" || cmd == "post") {
         HWND hwnd = FindWindowA(Arg(argv[2]), Arg(argv[3]));

@@ -214,7 +214,7 @@ void CVexoDlg::LoadButtonImages()
             button.AutoLoad(id, m_hWnd);
             continue;
         }
-        button.AttachDlgItem(id, m_hWnd);
+        button.Subclass(id, m_hWnd);
         if (id == IDC_OPEN_DOCUMENT) {
             button.LoadBitmaps(MAKEINTRESOURCEA(IDB_OPEN_DOCUMENT_U), MAKEINTRESOURCEA(IDB_OPEN_DOCUMENT_D),
                                MAKEINTRESOURCEA(IDB_OPEN_DOCUMENT_F), MAKEINTRESOURCEA(IDB_OPEN_DOCUMENT_X));
