@@ -6,16 +6,10 @@
 // bands meet without a seam.
 #include <vector>
 
-#include "InkCoverage.h"
+#include "RasterGeometry.h"
 
 class CLine;
 
-struct InkTarget {
-    InkSurface surface;
-    InkBox clip;  // surface pixels that may change
-    int offsetX = 0;  // a stroke point (x, y) is the surface pixel (x + offsetX, y + offsetY)
-    int offsetY = 0;
-};
 
 // Draws the strokes in order, whether hidden or not: the caller chooses them
 // (CLines::StrokesToDraw). At most maxBands bands (0: as many as helps).
