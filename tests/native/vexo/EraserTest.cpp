@@ -41,8 +41,11 @@ TEST(Eraser, ClosedLoopRemovesWhatItEnclosesAndAnOpenCurveDoesNot)
         {"line across", {{45, 20}, {45, 60}}, true},
         {"line beside", {{45, 43}, {60, 43}}, false},
         {"dot on the stroke", {{45, 40}}, true},
-        {"dot one pixel off", {{47, 41}}, true},
-        {"dot two pixels off", {{47, 42}}, false},
+        // The 2-pixel hit pen covers the stroke's row and the one above, as
+        // the platform's 2-pixel pen does (tests/win32/EraserMaskTest_win).
+        {"dot one pixel above", {{47, 39}}, true},
+        {"dot one pixel below", {{47, 41}}, false},
+        {"dot two pixels above", {{47, 38}}, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -59,7 +62,7 @@ TEST(Eraser, ClosedLoopRemovesWhatItEnclosesAndAnOpenCurveDoesNot)
     }
 }
 
-TEST(Eraser, HitPenIsTheMarkersWidthPlusOneAndTwoPixelsForOtherStrokes)
+TEST(Eraser, HitPenIsTheMarkersWidthPlusOneAndTwoPixelsForOtherStrokesEvenWidthsBetweenPixels)
 {
     struct Case {
         uint16_t kind;
@@ -67,11 +70,15 @@ TEST(Eraser, HitPenIsTheMarkersWidthPlusOneAndTwoPixelsForOtherStrokes)
         int dotY;  // eraser dot at (45, dotY); the stroke runs along y = 40
         bool hit;
     } cases[] = {
-        {kPenMarker, 10, 45, true},  {kPenMarker, 10, 46, false},  // radius 5.5
-        {kPenMarker, 2, 41, true},   {kPenMarker, 2, 42, false},   // radius 1.5
-        {kPenBrush, 49, 41, true},   {kPenBrush, 49, 42, false},   // radius 1
-        {kPenPen, 10, 41, true},     {kPenPen, 10, 42, false},
-        {kPenBrush, 100, 44, true},  {kPenBrush, 100, 45, false},  // 3 * 2 + 2: radius 4
+        {kPenMarker, 10, 45, true},  {kPenMarker, 10, 46, false},  // 11 pixels: radius 5.5
+        {kPenMarker, 10, 35, true},  {kPenMarker, 10, 34, false},
+        {kPenMarker, 2, 41, true},   {kPenMarker, 2, 42, false},   // 3 pixels: radius 1.5
+        {kPenBrush, 49, 39, true},   {kPenBrush, 49, 38, false},   // 2 pixels: rows 39 and 40
+        {kPenBrush, 49, 40, true},   {kPenBrush, 49, 41, false},
+        {kPenPen, 10, 39, true},     {kPenPen, 10, 41, false},
+        {kPenBrush, 100, 43, true},  {kPenBrush, 100, 44, false},  // 3 * 2 + 2 = 8 pixels: rows 36 to 43
+        {kPenBrush, 100, 36, true},  {kPenBrush, 100, 35, false},
+        {kPenPen, 1, 39, true},      {kPenPen, 1, 41, false},      // never wider than drawn plus a pixel
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.kind << " width " << c.width << " dot y " << c.dotY);
