@@ -18,9 +18,14 @@ CEraserMask CLine::BuildEraserMask() const { return CEraserMask(points_); }
 InkRect CLine::HitTest(const CEraserMask& mask) const
 {
     if (penKind_ == kPenEraser || points_.empty()) return {};
-    // The stored bounds may claim anything: the area is held to what the
-    // points can reach.
-    const InkRect area = IntersectArea(InflateArea(bounds_, kAreaMargin), InflateArea(Reach(), kAreaMargin));
+    // The stored bounds may claim anything: bounds that do not hold the
+    // points are not used, and the area is held to what the points reach.
+    const InkRect reach = InflateArea(Reach(), kAreaMargin);
+    bool boundsHoldPoints = true;
+    for (const PointRecord& p : points_)
+        boundsHoldPoints = boundsHoldPoints && p.x >= bounds_.left && p.x <= bounds_.right && p.y >= bounds_.top &&
+                           p.y <= bounds_.bottom;
+    const InkRect area = boundsHoldPoints ? IntersectArea(InflateArea(bounds_, kAreaMargin), reach) : reach;
     const InkRect clip = IntersectArea(area, mask.Rect());
     if (IsEmptyArea(clip)) return {};
 

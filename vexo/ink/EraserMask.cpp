@@ -70,6 +70,28 @@ void CEraserMask::CollectRuns()
         }
     }
     rowRuns_[static_cast<size_t>(height_)] = runs_.size();
+
+    blockCols_ = (width_ + kBlock - 1) / kBlock;
+    const int blockRows = (height_ + kBlock - 1) / kBlock;
+    blocks_.assign(static_cast<size_t>(blockCols_) * static_cast<size_t>(blockRows), 0);
+    for (int row = 0; row < height_; ++row) {
+        for (size_t r = rowRuns_[static_cast<size_t>(row)]; r < rowRuns_[static_cast<size_t>(row) + 1]; ++r) {
+            const int b0 = (runs_[r].first - rect_.left) / kBlock, b1 = (runs_[r].second - 1 - rect_.left) / kBlock;
+            for (int b = b0; b <= b1; ++b)
+                blocks_[static_cast<size_t>(row / kBlock) * static_cast<size_t>(blockCols_) + static_cast<size_t>(b)] = 1;
+        }
+    }
+}
+
+// Whether a block of that block row, columns [from, to] (screen), holds a
+// covered pixel.
+bool CEraserMask::BlocksTouch(int blockRow, int from, int to) const
+{
+    const int b0 = std::max(0, (from - rect_.left) / kBlock);
+    const int b1 = std::min(blockCols_ - 1, (to - rect_.left) / kBlock);
+    for (int b = b0; b <= b1; ++b)
+        if (blocks_[static_cast<size_t>(blockRow) * static_cast<size_t>(blockCols_) + static_cast<size_t>(b)]) return true;
+    return false;
 }
 
 // Whether a covered pixel of row y lies in columns [from, to].
@@ -162,8 +184,10 @@ bool CEraserMask::SegmentTouches(InkPoint a, InkPoint b, double radius, const In
     constexpr double kEps = 1e-9;
     const double vx = bx - ax, vy = by - ay, len2 = vx * vx + vy * vy, len = std::sqrt(len2);
     const double r2 = radius * radius;
-    for (int y = box.top; y < box.bottom; ++y) {
-        double lo = 1e300, hi = -1e300;
+    // The columns the pen reaches on row y, as [lo, hi]; lo > hi when none.
+    auto columns = [&](int y, double& lo, double& hi) {
+        lo = 1e300;
+        hi = -1e300;
         auto disc = [&](double cx, double cy) {
             const double dy = y - cy;
             if (dy * dy > r2 + kEps) return;
@@ -204,10 +228,43 @@ bool CEraserMask::SegmentTouches(InkPoint a, InkPoint b, double radius, const In
                 hi = std::max(hi, h);
             }
         }
-        if (lo > hi) continue;
-        const double from = std::max<double>(std::ceil(lo - kEps), box.left);
-        const double to = std::min<double>(std::floor(hi + kEps), box.right - 1);
-        if (from <= to && RowTouches(y, static_cast<int>(from), static_cast<int>(to))) return true;
+    };
+    auto clampedColumns = [&](double lo, double hi, int& from, int& to) {
+        if (lo > hi) return false;
+        from = static_cast<int>(std::max<double>(std::ceil(lo - kEps), box.left));
+        to = static_cast<int>(std::min<double>(std::floor(hi + kEps), box.right - 1));
+        return from <= to;
+    };
+    for (int y = box.top; y < box.bottom;) {
+        // A band of rows within one block row: its columns are those of its
+        // first and last rows and of the rows next to the pen's ends within
+        // it, so empty blocks skip the whole band.
+        const int blockRow = (y - rect_.top) / kBlock;
+        const int bandEnd = std::min(box.bottom, rect_.top + (blockRow + 1) * kBlock);
+        double lo, hi, l2, h2;
+        columns(y, lo, hi);
+        columns(bandEnd - 1, l2, h2);
+        lo = std::min(lo, l2);
+        hi = std::max(hi, h2);
+        // A row's first column is convex in the row and its last concave,
+        // with their extremes next to the ends' rows.
+        for (const double cy : {ay, by}) {
+            for (const double row : {std::floor(cy), std::ceil(cy)}) {
+                if (row <= y || row >= bandEnd - 1) continue;
+                columns(static_cast<int>(row), l2, h2);
+                lo = std::min(lo, l2);
+                hi = std::max(hi, h2);
+            }
+        }
+        int from, to;
+        if (!clampedColumns(lo, hi, from, to) || !BlocksTouch(blockRow, from, to)) {
+            y = bandEnd;
+            continue;
+        }
+        for (; y < bandEnd; ++y) {
+            columns(y, lo, hi);
+            if (clampedColumns(lo, hi, from, to) && RowTouches(y, from, to)) return true;
+        }
     }
     return false;
 }

@@ -50,4 +50,10 @@ private:
     std::vector<std::pair<int, int>> runs_;
     std::vector<size_t> rowRuns_;  // runs of row r: [rowRuns_[r], rowRuns_[r + 1])
     InkRect covered_;
+    // Whether a block of kBlock x kBlock pixels holds a covered one, so a
+    // long pen passing empty blocks skips their rows at once.
+    static constexpr int kBlock = 16;
+    int blockCols_ = 0;
+    std::vector<uint8_t> blocks_;
+    bool BlocksTouch(int blockRow, int from, int to) const;
 };

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "EraserMask.h"
+#include "HostilePages.h"
 #include "InkArea.h"
 #include "Lines.h"
 
@@ -160,6 +163,65 @@ TEST(Eraser, AnImplausiblyLargeEraserCoversNothing)
     AddStroke(lines, kPenEraser, {{-30000, -30000}, {30000, 30000}});
     EXPECT_EQ(lines.EraseWithLastStroke(true, 0), InkRect{});
     EXPECT_EQ(lines.Count(), 1);
+}
+
+}  // namespace
+
+// ---- hostile pages ----
+
+namespace {
+
+TEST(InkArea, InflatingStopsAtTheEndsOfTheRange)
+{
+    EXPECT_EQ(InflateArea({INT_MIN + 2, INT_MIN, INT_MAX - 1, INT_MAX}, 5), (InkRect{INT_MIN, INT_MIN, INT_MAX, INT_MAX}));
+    EXPECT_EQ(InflateArea({INT_MIN, INT_MIN, INT_MIN + 1, INT_MIN + 1}, -5),
+              (InkRect{INT_MIN + 5, INT_MIN + 5, INT_MIN, INT_MIN}));
+    EXPECT_EQ(InflateArea({10, 20, 30, 40}, 5), (InkRect{5, 15, 35, 45}));
+}
+
+// Bounds near INT_MIN reached the area arithmetic from the hit test and the
+// area drawing; the widest pens took seconds. The stored bounds stay for
+// the file, the work follows the points.
+TEST(HostilePage, WideStrokesWithLyingBoundsAreErasedByWhatTheyReach)
+{
+    CLines page;
+    hostile::WideLyingMarkers(page);
+    ASSERT_EQ(page.Count(), hostile::kStrokes);
+    EXPECT_EQ(page.At(0).GetBounds(), (InkRect{INT_MIN, INT_MIN, INT_MIN + 1, INT_MIN + 1}));
+    EXPECT_FALSE(page.StrokesToDraw({0, 0, 1920, 1080}, 0).empty());
+    const InkRect touched = page.EraseWithLastStroke(false, 1);
+    EXPECT_FALSE(IsEmptyArea(touched));
+    // Every marker's 32768-pixel hit pen covers the lasso; a plain pen's is
+    // no wider than its formula (about 2,000 pixels) and misses from afar.
+    int markers = 0, erasedMarkers = 0, erasedPens = 0;
+    for (int i = 0; i + 1 < page.Count(); ++i) {
+        const bool erased = page.At(i).EraseTime() != 0;
+        if (page.At(i).PenKind() == kPenMarker) {
+            ++markers;
+            erasedMarkers += erased;
+        } else {
+            erasedPens += erased;
+        }
+    }
+    EXPECT_EQ(erasedMarkers, markers);
+    EXPECT_GT(erasedPens, 0);
+    EXPECT_LT(erasedPens, hostile::kStrokes - 1 - markers);
+}
+
+TEST(HostilePage, AnEraserClaimingThePlaneBuildsItsMaskFromItsPoints)
+{
+    CLines page;
+    hostile::LyingBoundsAndScreenWideEraser(page);
+    const CEraserMask mask = page.At(page.Count() - 1).BuildEraserMask();
+    EXPECT_EQ(mask.Rect(), (InkRect{-5, -5, 1919 + 5, 1079 + 5}));
+    EXPECT_TRUE(IsEmptyArea(page.EraseWithLastStroke(false, 1)));  // the strokes lie far away
+}
+
+TEST(HostilePage, LongLinesBetweenTheTeethOfAnEraserAreNotHit)
+{
+    CLines page;
+    hostile::LongLinesThroughAZigzag(page, 100);  // the benchmark takes the full 2,000
+    EXPECT_TRUE(IsEmptyArea(page.EraseWithLastStroke(false, 1)));
 }
 
 }  // namespace
