@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "EraserMask.h"
+#include "HostilePages.h"
 #include "InkBenchPage.h"
 #include "RasterDraw.h"
 #include "RasterInkCanvas.h"
@@ -92,5 +93,27 @@ void BM_EraseWithLastStroke(benchmark::State& state)
     state.counters["strokes_hit"] = hits;
 }
 BENCHMARK(BM_EraseWithLastStroke)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+// Hostile pages (tests/shared/HostilePages.h): one eraser pass each, on a
+// fresh copy of the loaded page. Goal: within a 60 Hz frame, 16.7 ms.
+namespace {
+
+void LongLinesPage(CLines& page) { hostile::LongLinesThroughAZigzag(page); }
+
+template <void (*Build)(CLines&)>
+void BM_EraseHostilePage(benchmark::State& state)
+{
+    CLines page;
+    Build(page);
+    for (auto _ : state) {
+        const InkRect touched = page.EraseWithLastStroke(false, 1);
+        benchmark::DoNotOptimize(touched);
+    }
+}
+BENCHMARK_TEMPLATE(BM_EraseHostilePage, hostile::WideLyingMarkers)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_EraseHostilePage, hostile::LyingBoundsAndScreenWideEraser)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_EraseHostilePage, LongLinesPage)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -40,13 +40,19 @@ public:
 };
 
 // The integer rule of GetPrivateProfileIntA applied to a value that was found:
-// leading blanks, an optional sign, then decimal digits or a 0x/0X hex number;
-// reading stops at the first other character; 32-bit wrap-around.
+// leading blanks and control characters, an optional sign, then decimal
+// digits, or a lower-case 0b, 0o or 0x prefix and binary, octal or hex
+// digits; reading stops at the first other character; 32-bit wrap-around.
+// def when the value is empty.
 int ParseProfileInt(const std::string& value, int def);
 
-// Reads and writes INI text the way the private-profile calls do: names
-// without regard to case, blanks around names and values dropped, one pair of
-// matching quotes around a value dropped, comments and order kept on write.
+// Reads and writes INI text the way the private-profile calls do: lines end at
+// CR or LF, a UTF-8 byte-order mark is skipped, a header runs to its line's
+// last "]", names compare without regard to case, blanks around names and
+// values are dropped, a line without "=" is a key without a value, one pair
+// of matching quotes around a value is dropped. Writes keep comments, blank
+// lines and order. tests/shared/IniCases.h holds the behaviour, checked
+// against the platform under Wine.
 class TextIniStore : public IIniStore {
 public:
     explicit TextIniStore(IFileSystem& fs) : fs_(fs) {}
@@ -64,6 +70,7 @@ public:
     std::vector<std::string> KeyNames(const std::string& file, const std::string& section) override;
 
 private:
+    bool LeaveFile(const std::string& file);
     IFileSystem& fs_;
 };
 

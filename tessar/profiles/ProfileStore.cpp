@@ -5,6 +5,7 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "IntFormat.h"
 #include "ProfileKeys.h"
 #include "ProfileName.h"
 
@@ -65,23 +66,7 @@ int KeyMapValue(char c)
 
 std::string FormatKeyLabel(const std::string& format, int keyNumber)
 {
-    std::string out;
-    for (size_t i = 0; i < format.size(); ++i) {
-        if (format[i] == '%' && i + 1 < format.size()) {
-            if (format[i + 1] == 'd') {
-                out += std::to_string(keyNumber);
-                ++i;
-                continue;
-            }
-            if (format[i + 1] == '%') {
-                out += '%';
-                ++i;
-                continue;
-            }
-        }
-        out += format[i];
-    }
-    return out;
+    return fw::FormatInt(format, keyNumber);
 }
 
 std::string ProcessNameOf(const std::string& exeFileName)
@@ -203,12 +188,15 @@ bool ProfileStore::LoadKeyCounts()
                                   2 * static_cast<int>((code >> 4) & 15));
     }
 
+    // A side cannot have fewer than no keys: a negative count in the shared
+    // file is read as none, not subtracted from the other sides.
+    for (int* side : {&counts_.bottom, &counts_.right, &counts_.top, &counts_.left})
+        if (*side < 0) *side = 0;
     // The sum is formed wide: the counts come from a shared file.
     const long long total = static_cast<long long>(counts_.bottom) + counts_.right + counts_.top +
                             counts_.left;
     counts_.total = ClampToInt(total);
-    const bool negative = counts_.bottom < 0 || counts_.right < 0 || counts_.top < 0 || counts_.left < 0;
-    if (total >= kKeyCountOverRange || negative) {
+    if (total >= kKeyCountOverRange) {
         platform_.notice.Show(kOverRangeText, kMessageCaption);
         return true;
     }

@@ -54,9 +54,10 @@ int ModelIdFromPid(int rawPid);
 // A key-map character: "0"-"9" give 0-9, letters 10-35 (either case), else 0.
 int KeyMapValue(char c);
 
-// The key-tip label: every "%d" of the tablet table's format takes the key
-// number, "%%" gives "%", and any other "%" sequence stays as written (the
-// format comes from a shared file and is never handed to printf).
+// The key-tip label: every integer conversion of the tablet table's format
+// ("%d", "%02d", "%i", ...) takes the key number, "%%" gives "%", and any
+// other "%" sequence stays as written (the format comes from a shared file
+// and is never handed to printf; see fw::FormatInt).
 std::string FormatKeyLabel(const std::string& format, int keyNumber);
 
 // The process name of a profile's program: ExeFileName up to its first ".".

@@ -9,6 +9,7 @@
 
 #include "EraserMask.h"
 #include "Gdi.h"
+#include "Lines.h"
 
 namespace {
 
@@ -25,18 +26,6 @@ std::vector<PointRecord> Records(const std::vector<POINT>& points)
     for (const POINT& p : points)
         out.push_back({static_cast<int16_t>(p.x), static_cast<int16_t>(p.y), 0, 0});
     return out;
-}
-
-InkRect Bounds(const std::vector<POINT>& points)
-{
-    InkRect r{points[0].x, points[0].y, points[0].x, points[0].y};
-    for (const POINT& p : points) {
-        r.left = std::min<int32_t>(r.left, p.x);
-        r.top = std::min<int32_t>(r.top, p.y);
-        r.right = std::max<int32_t>(r.right, p.x);
-        r.bottom = std::max<int32_t>(r.bottom, p.y);
-    }
-    return r;
 }
 
 double DistanceToPath(int x, int y, const std::vector<POINT>& points)
@@ -64,7 +53,7 @@ TEST(EraserMask, EnclosedAreasMatchTheFloodFilledBitmap)
     fw::ScopedGetDC screen(nullptr);
     for (const Path& path : paths) {
         SCOPED_TRACE(path.name);
-        const CEraserMask mask(Records(path.points), Bounds(path.points));
+        const CEraserMask mask(Records(path.points));
         const InkRect r = mask.Rect();
         const int w = r.right - r.left, h = r.bottom - r.top;
 
@@ -98,6 +87,59 @@ TEST(EraserMask, EnclosedAreasMatchTheFloodFilledBitmap)
         }
         EXPECT_EQ(mismatches, 0);
         EXPECT_GT(enclosed, 0);
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// Whether an eraser dot at (x, y) takes a thin pen stroke a-b: the eraser's
+// hit pen for a thin stroke is 2 pixels wide.
+bool DotTakesThinStroke(POINT a, POINT b, int x, int y)
+{
+    CLines lines;
+    CLine& target = lines.AddStroke(0, kPenPen);
+    target.AddPoint(a.x, a.y, 6, 0);
+    target.AddPoint(b.x, b.y, 6, 0);
+    CLine& eraser = lines.AddStroke(0, kPenEraser);
+    eraser.AddPoint(x, y, 1, 0);
+    lines.EraseWithLastStroke(true, 0);
+    return lines.Count() == 0;
+}
+
+TEST(EraserHitPen, WidthTwoCoversThePixelsOfThePlatformsTwoPixelPen)
+{
+    struct Segment {
+        const char* name;
+        POINT a, b;
+    } segments[] = {
+        {"level", {20, 40}, {60, 40}},
+        {"upright", {40, 20}, {40, 60}},
+    };
+    fw::ScopedGetDC screen(nullptr);
+    for (const Segment& s : segments) {
+        SCOPED_TRACE(s.name);
+        fw::ScopedMemDC dc(screen);
+        fw::ScopedBitmap bitmap(CreateCompatibleBitmap(screen, 80, 80));
+        fw::ScopedSelect selectBitmap(dc, bitmap);
+        RECT all = {0, 0, 80, 80};
+        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        fw::ScopedPen pen(CreatePen(PS_SOLID, 2, RGB(0, 0, 0)));
+        {
+            fw::ScopedSelect selectPen(dc, pen);
+            MoveToEx(dc, s.a.x, s.a.y, nullptr);
+            LineTo(dc, s.b.x, s.b.y);
+        }
+        // Across the middle of the segment, away from its ends.
+        int covered = 0;
+        for (int d = -4; d <= 4; ++d) {
+            const int x = s.a.x == s.b.x ? 40 + d : 40, y = s.a.x == s.b.x ? 40 : 40 + d;
+            const bool platform = GetPixel(dc, x, y) == RGB(0, 0, 0);
+            covered += platform;
+            EXPECT_EQ(DotTakesThinStroke(s.a, s.b, x, y), platform) << "at " << x << "," << y;
+        }
+        EXPECT_EQ(covered, 2);
     }
 }
 

@@ -1,5 +1,7 @@
 // Whole-stroke erasing: an eraser stroke's path and the areas it encloses
 // remove every earlier stroke with a pixel there.
+#include <algorithm>
+
 #include "EraserMask.h"
 #include "InkArea.h"
 #include "Lines.h"
@@ -11,25 +13,35 @@ constexpr int kAreaMargin = 5;
 
 }  // namespace
 
-CEraserMask CLine::BuildEraserMask() const { return CEraserMask(points_, bounds_); }
+CEraserMask CLine::BuildEraserMask() const { return CEraserMask(points_); }
 
 InkRect CLine::HitTest(const CEraserMask& mask) const
 {
     if (penKind_ == kPenEraser || points_.empty()) return {};
-    const InkRect area = InflateArea(bounds_, kAreaMargin);
+    // The stored bounds may claim anything: bounds that do not hold the
+    // points are not used, and the area is held to what the points reach.
+    const InkRect reach = InflateArea(Reach(), kAreaMargin);
+    bool boundsHoldPoints = true;
+    for (const PointRecord& p : points_)
+        boundsHoldPoints = boundsHoldPoints && p.x >= bounds_.left && p.x <= bounds_.right && p.y >= bounds_.top &&
+                           p.y <= bounds_.bottom;
+    const InkRect area = boundsHoldPoints ? IntersectArea(InflateArea(bounds_, kAreaMargin), reach) : reach;
     const InkRect clip = IntersectArea(area, mask.Rect());
     if (IsEmptyArea(clip)) return {};
 
     // The hit pen: a marker with its full nib plus a pixel, any other stroke
-    // with a thin pen that widens only for very wide stored widths.
+    // with a thin pen that widens only for very wide stored widths, never
+    // wider than the stroke is drawn plus a pixel. Like the platform's pens,
+    // an even width is centred between pixels, so width 2 covers two rows.
     for (size_t i = 0; i < points_.size(); ++i) {
         const PointRecord& p = points_[i];
         const PointRecord& from = points_[i == 0 ? 0 : i - 1];
-        const int64_t penWidth = penKind_ == kPenMarker
-                                     ? int64_t{p.width} + 1
-                                     : int64_t{maxPressure_ / 256} * (p.width / 50) + 2;
+        const int64_t formula = penKind_ == kPenMarker ? int64_t{p.width} + 1
+                                                       : int64_t{maxPressure_ / 256} * (p.width / 50) + 2;
+        const int64_t penWidth = std::min<int64_t>(formula, DrawnWidth(p.width) + 1);
         const double radius = penWidth <= 1 ? 0.5 : static_cast<double>(penWidth) / 2;
-        if (mask.SegmentTouches({from.x, from.y}, {p.x, p.y}, radius, clip)) return area;
+        const double shift = penWidth > 1 && penWidth % 2 == 0 ? -0.5 : 0.0;
+        if (mask.SegmentTouches({from.x, from.y}, {p.x, p.y}, radius, clip, shift)) return area;
     }
     return {};
 }

@@ -1,12 +1,24 @@
 #include "InkArea.h"
 
 #include <algorithm>
+#include <cstdint>
 
 bool IsEmptyArea(const InkRect& r) { return r.right <= r.left || r.bottom <= r.top; }
 
+namespace {
+
+// Stored bounds come from files: a side moved past the 32-bit range stops at
+// its end, the nearest rectangle there is.
+int32_t Moved(int32_t side, int64_t by)
+{
+    return static_cast<int32_t>(std::clamp<int64_t>(int64_t{side} + by, INT32_MIN, INT32_MAX));
+}
+
+}  // namespace
+
 InkRect InflateArea(const InkRect& r, int by)
 {
-    return {r.left - by, r.top - by, r.right + by, r.bottom + by};
+    return {Moved(r.left, -int64_t{by}), Moved(r.top, -int64_t{by}), Moved(r.right, by), Moved(r.bottom, by)};
 }
 
 InkRect IntersectArea(const InkRect& a, const InkRect& b)

@@ -5,6 +5,8 @@
 #include "Line.h"
 
 bool IsEmptyArea(const InkRect& r);
+// Each side moved outwards by by (inwards when negative), stopping at the
+// ends of the 32-bit range.
 InkRect InflateArea(const InkRect& r, int by);
 // The common part; an empty rectangle (all zero) when there is none.
 InkRect IntersectArea(const InkRect& a, const InkRect& b);

@@ -79,6 +79,13 @@ public:
     CEraserMask BuildEraserMask() const;
     InkRect HitTest(const CEraserMask& mask) const;
 
+    // The pixels the stroke's ink can reach, from its points and widths
+    // (right and bottom exclusive), whatever its stored bounds say; empty
+    // without points.
+    InkRect Reach() const;
+    // The width a point of this stroke is drawn with, for its stored width.
+    int DrawnWidth(int storedWidth) const;
+
 private:
     struct DrawHistory;
     void DrawPoint(IInkCanvas& canvas, CSMLine& softRenderer, size_t i, DrawHistory& history) const;

@@ -1,5 +1,7 @@
 // Drawing of one stored stroke: its pen kind picks the pen setup, and the
 // three most recent positions decide which segments and curves appear.
+#include <algorithm>
+
 #include "Line.h"
 #include "PlaybackClock.h"
 
@@ -20,6 +22,35 @@ struct CLine::DrawHistory {
     InkPoint p1 = kNoPoint;
     InkPoint p0 = kNoPoint;
 };
+
+int CLine::DrawnWidth(int storedWidth) const
+{
+    const int width = penKind_ == kPenPen || penKind_ == kPenMarker ? storedWidth
+                                                                    : CSMLine::SegmentWidth(storedWidth, maxPressure_);
+    return std::max(width, 1);
+}
+
+InkRect CLine::Reach() const
+{
+    if (points_.empty()) return {};
+    const bool soft = penKind_ != kPenPen && penKind_ != kPenMarker;
+    int left = points_[0].x, top = points_[0].y, right = left, bottom = top, widest = 0;
+    for (size_t i = 0; i < points_.size(); ++i) {
+        const PointRecord& p = points_[i];
+        left = std::min<int>(left, p.x);
+        right = std::max<int>(right, p.x);
+        top = std::min<int>(top, p.y);
+        bottom = std::max<int>(bottom, p.y);
+        if (soft && i == 0) continue;
+        widest = std::max(widest, DrawnWidth(p.width));
+    }
+    // A marker's slanted nib reaches four half-widths up or down, and a
+    // mitred corner up to a sixth more; a soft dot its radius; a pixel of
+    // smooth edge besides.
+    const int half = (widest + 1) / 2;
+    const int reach = std::max(penKind_ == kPenMarker ? 5 * half : half, CSMLine::kMaxDotRadius) + 2;
+    return {left - reach, top - reach, right + reach + 1, bottom + reach + 1};
+}
 
 bool CLine::IsHidden() const
 {

@@ -43,7 +43,8 @@ std::vector<const CLine*> CLines::StrokesToDraw(const InkRect& area, int n) cons
     const size_t count = n == 0 ? strokes_.size() : std::min(strokes_.size(), static_cast<size_t>(n));
     for (size_t i = 0; i < count; ++i) {
         const CLine& stroke = *strokes_[i];
-        if (!stroke.IsHidden() && AreasMeet(InflateArea(stroke.GetBounds(), 5), area)) chosen.push_back(&stroke);
+        // From the points, not the stored bounds, which a file could get wrong.
+        if (!stroke.IsHidden() && AreasMeet(stroke.Reach(), area)) chosen.push_back(&stroke);
     }
     return chosen;
 }

@@ -24,7 +24,8 @@ inline bool IsWhiteBoard(int code) { return code < 0 && code % 2 == 0; }
 // The board's number k; 0 for codes that are not boards.
 inline int BoardNumber(int code)
 {
-    if (IsBlackBoard(code)) return (1 - code) / 2;
+    // 1 - code / 2, not (1 - code) / 2: the lowest black code is INT_MIN + 1.
+    if (IsBlackBoard(code)) return 1 - code / 2;
     if (IsWhiteBoard(code)) return -(code / 2);
     return 0;
 }

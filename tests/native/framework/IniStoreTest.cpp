@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "IniCases.h"
 #include "IniStore.h"
 
 namespace {
@@ -69,7 +70,7 @@ TEST_F(IniStoreTest, WritesKeepOtherLinesAndAddSectionsAndKeys)
     EXPECT_EQ(text,
               "; settings\r\n"
               "[UI]\r\n"
-              "style=1\r\n"
+              "Style=1\r\n"
               "TRANSPARENT=\r\n"
               "HtmlHelp=1\r\n"
               "\r\n"
@@ -86,6 +87,19 @@ TEST_F(IniStoreTest, DeletesAndListsNames)
     EXPECT_EQ(ini.KeyNames(kFile, "UI"), std::vector<std::string>{"TRANSPARENT"});
     ini.DeleteSection(kFile, "ui");
     EXPECT_EQ(ini.SectionNames(kFile), std::vector<std::string>{"Name"});
+}
+
+// The table the platform's calls answer under Wine (tests/win32/IniStoreWinTest).
+TEST(IniStore, AnswersLikeThePlatformOnTheSharedTable)
+{
+    int n = 0;
+    for (const inicases::IniCase& c : inicases::Cases()) {
+        fw::MemoryFileSystem fs;
+        fs.MakeDir("C:");
+        fw::TextIniStore ini{fs};
+        const std::string file = "C:\\case" + std::to_string(n++) + ".ini";
+        for (const std::string& fault : inicases::RunCase(ini, fs, file, c)) ADD_FAILURE() << c.what << ": " << fault;
+    }
 }
 
 TEST(IniStore, WritingIntoAMissingFolderFails)

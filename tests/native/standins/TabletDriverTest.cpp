@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "../tessar/ProfileStoreFixture.h"
 #include "DriverCommandLine.h"
 #include "DriverProtocol.h"
 #include "TabletModels.h"
@@ -223,19 +224,29 @@ TEST_F(TabletTableTest, NormalisedPidWritesSideFlagsUnderBothIds)
     EXPECT_EQ(Get("MacroKey", "MacroMap0506_2"), "01234");
 }
 
-// Every key of the virtual tablet reaches Tessar as its own key number.
+// Every key of the virtual tablet reaches Tessar as its own key number,
+// through the profile store's own reading of the table.
 TEST_F(TabletTableTest, VirtualKeysMapBackToTheirNumbers)
 {
     for (const TabletModel& model : Models()) {
+        SCOPED_TRACE(model.name);
         fw::MemoryFileSystem freshFs;
         fw::TextIniStore freshIni(freshFs);
-        for (const char* dir : {"C:", "C:\\ProgramData", "C:\\ProgramData\\Tablet"}) freshFs.MakeDir(dir);
+        for (const char* dir : {"C:", "C:\\ProgramData", "C:\\Windows", "C:\\Windows\\System32"})
+            freshFs.MakeDir(dir);
+        tessar_test::FakeFolders folders;
+        tessar_test::RecordingAccess access;
+        tessar_test::FixedVersion os;
+        tessar_test::RecordingNotice notice;
+        tessar::ProfileStore store{freshIni, freshFs, {folders, access, os, notice}};
+        store.InitTabletFolder();
+        ASSERT_EQ(store.TabletTablePath(), files.tabletTable);
         WriteTabletTable(freshIni, files, model);
-        const TableReader reader(freshIni, files.tabletTable);
-        EXPECT_EQ(reader.top, model.counts[kSideTop]) << model.name;
-        EXPECT_EQ(reader.bottom, model.counts[kSideBottom]) << model.name;
-        EXPECT_EQ(reader.left, model.counts[kSideLeft]) << model.name;
-        EXPECT_EQ(reader.right, model.counts[kSideRight]) << model.name;
+        store.LoadKeyCounts();
+        EXPECT_EQ(store.Counts().top, model.counts[kSideTop]);
+        EXPECT_EQ(store.Counts().bottom, model.counts[kSideBottom]);
+        EXPECT_EQ(store.Counts().left, model.counts[kSideLeft]);
+        EXPECT_EQ(store.Counts().right, model.counts[kSideRight]);
 
         const std::vector<VirtualKey> keys = KeysOf(model);
         ASSERT_EQ(keys.size(), static_cast<size_t>(model.counts[0] + model.counts[1] + model.counts[2] +
@@ -243,9 +254,11 @@ TEST_F(TabletTableTest, VirtualKeysMapBackToTheirNumbers)
         for (size_t i = 0; i < keys.size(); ++i) {
             const VirtualKey& key = keys[i];
             EXPECT_EQ(key.keyNumber, static_cast<int>(i) + 1);
-            ASSERT_GE(key.rawIndex, 0) << model.name << " key " << key.keyNumber;
-            EXPECT_EQ(reader.Map(MakeEventCode(key.side, static_cast<unsigned>(key.rawIndex))), key.keyNumber)
-                << model.name << " key " << key.keyNumber;
+            ASSERT_GE(key.rawIndex, 0) << " key " << key.keyNumber;
+            const tessar::MappedKey mapped =
+                store.MapRawKey(MakeEventCode(key.side, static_cast<unsigned>(key.rawIndex)));
+            EXPECT_TRUE(mapped.mapped) << " key " << key.keyNumber;
+            EXPECT_EQ(mapped.keyNumber, key.keyNumber) << " key " << key.keyNumber;
         }
     }
 }

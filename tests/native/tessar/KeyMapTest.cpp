@@ -177,9 +177,27 @@ TEST_F(KeyMapTest, ImpossibleCountsAreOverRangeWithoutOverflow)
     Table("[ControlPanel]\r\nPID=52\r\n[MacroKey]\r\nMacroSideOpen_0034=3\r\n"
           "MacroMax0034_UP=8\r\nMacroMax0034_BOTTOM=-4\r\n");
     notice.shown.clear();
+    EXPECT_FALSE(store.LoadKeyCounts());
+    EXPECT_TRUE(notice.shown.empty());
+}
+
+// Only a total of 100 or more is over range; a negative side (a damaged
+// table) has no keys and takes none from the other sides.
+TEST_F(KeyMapTest, NegativeCountsAreNoKeys)
+{
+    Table("[ControlPanel]\r\nPID=52\r\n[MacroKey]\r\nMacroSideOpen_0034=3\r\n"
+          "MacroMax0034_UP=8\r\nMacroMax0034_BOTTOM=-4\r\n");
+    EXPECT_FALSE(store.LoadKeyCounts());
+    EXPECT_TRUE(notice.shown.empty());
+    EXPECT_EQ(store.Counts().bottom, 0);
+    EXPECT_EQ(store.Counts().top, 8);
+    EXPECT_EQ(store.Counts().total, 8);
+
+    Table("[ControlPanel]\r\nPID=52\r\n[MacroKey]\r\nMacroSideOpen_0034=3\r\n"
+          "MacroMax0034_UP=120\r\nMacroMax0034_BOTTOM=-30\r\n");
     EXPECT_TRUE(store.LoadKeyCounts());
     EXPECT_EQ(notice.shown.size(), 1u);
-    EXPECT_EQ(store.Counts().bottom, -4);
+    EXPECT_EQ(store.Counts().total, 120);
 }
 
 }  // namespace

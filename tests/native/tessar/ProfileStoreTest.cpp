@@ -467,12 +467,34 @@ TEST_F(ProfileStoreTest, PlainKeysReadTheirSectionsAndCutToTheirBuffers)
     EXPECT_EQ(store.MacroKeyDelayTime(0), 500);
 }
 
-TEST(KeyLabel, OnlyTheKeyNumberIsFormatted)
+TEST(KeyLabel, IntegerConversionsTakeTheKeyNumberAsPrintfWould)
 {
-    EXPECT_EQ(tessar::FormatKeyLabel("K%d:", 3), "K3:");
-    EXPECT_EQ(tessar::FormatKeyLabel("%d-%d", 12), "12-12");
-    EXPECT_EQ(tessar::FormatKeyLabel("%s%n%x 100%%", 1), "%s%n%x 100%");
-    EXPECT_EQ(tessar::FormatKeyLabel("50%", 1), "50%");
+    // Constant formats, so the C library may check them here.
+    struct Case {
+        const char* format;
+        int n;
+        const char* printed;
+    } cases[] = {
+        {"K%d:", 3, "K3:"},       {"K%02d:", 3, "K03:"},   {"K%i:", 7, "K7:"},      {"%d-%d", 12, "12-12"},
+        {"%-4d|", 3, "3   |"},    {"%+d", 3, "+3"},        {"% d", 3, " 3"},        {"%5.3d", 3, "  003"},
+        {"%x", 255, "ff"},        {"%#X", 255, "0XFF"},    {"%#o", 8, "010"},       {"%u", 5, "5"},
+        {"%ld", 42, "42"},        {"%hd", 42, "42"},       {"%.0d", 0, ""},         {"%05d", -42, "-0042"},
+        {"%-+5d|", 9, "+9   |"},  {"100%%", 1, "100%"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(tessar::FormatKeyLabel(c.format, c.n), c.printed) << c.format;
+}
+
+TEST(KeyLabel, AnythingButAnIntegerConversionStaysAsWritten)
+{
+    struct Case {
+        const char* format;
+        const char* label;
+    } cases[] = {
+        {"%s%n%p", "%s%n%p"}, {"50%", "50%"},         {"%*d", "%*d"},   {"%.*d", "%.*d"},
+        {"%999999d", "%999999d"}, {"%5", "%5"},       {"%-", "%-"},     {"%ls", "%ls"},
+        {"%0100d", "%0100d"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(tessar::FormatKeyLabel(c.format, 1), c.label) << c.format;
 }
 
 }  // namespace

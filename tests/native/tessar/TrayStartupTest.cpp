@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "ProfileStoreFixture.h"
 #include "TrayStartup.h"
 
 namespace {
@@ -26,10 +27,19 @@ protected:
     fw::TextIniStore ini{fs};
 };
 
+// The fixture's files are the ones the profile store sets up at start.
 TEST_F(TrayStartupTest, PathsLieInTheTabletFolder)
 {
-    EXPECT_EQ(table, "C:\\ProgramData\\Tablet\\orvtbl.ini");
-    EXPECT_EQ(manager, "C:\\ProgramData\\Tablet\\MKProfile.ini");
+    tessar_test::FakeFolders folders;
+    tessar_test::RecordingAccess access;
+    tessar_test::FixedVersion os;
+    tessar_test::RecordingNotice notice;
+    fs.MakeDir("C:\\Windows");
+    fs.MakeDir("C:\\Windows\\System32");
+    tessar::ProfileStore store{ini, fs, {folders, access, os, notice}};
+    store.InitTabletFolder();
+    EXPECT_EQ(store.TabletTablePath(), table);
+    EXPECT_EQ(store.ManagerPath(), manager);
 }
 
 TEST_F(TrayStartupTest, MissingFilesStartDisabledWithTheIconShown)

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "EraserMask.h"
+#include "HostilePages.h"
 #include "InkArea.h"
 #include "Lines.h"
 
@@ -41,8 +44,11 @@ TEST(Eraser, ClosedLoopRemovesWhatItEnclosesAndAnOpenCurveDoesNot)
         {"line across", {{45, 20}, {45, 60}}, true},
         {"line beside", {{45, 43}, {60, 43}}, false},
         {"dot on the stroke", {{45, 40}}, true},
-        {"dot one pixel off", {{47, 41}}, true},
-        {"dot two pixels off", {{47, 42}}, false},
+        // The 2-pixel hit pen covers the stroke's row and the one above, as
+        // the platform's 2-pixel pen does (tests/win32/EraserMaskTest_win).
+        {"dot one pixel above", {{47, 39}}, true},
+        {"dot one pixel below", {{47, 41}}, false},
+        {"dot two pixels above", {{47, 38}}, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -59,7 +65,7 @@ TEST(Eraser, ClosedLoopRemovesWhatItEnclosesAndAnOpenCurveDoesNot)
     }
 }
 
-TEST(Eraser, HitPenIsTheMarkersWidthPlusOneAndTwoPixelsForOtherStrokes)
+TEST(Eraser, HitPenIsTheMarkersWidthPlusOneAndTwoPixelsForOtherStrokesEvenWidthsBetweenPixels)
 {
     struct Case {
         uint16_t kind;
@@ -67,11 +73,15 @@ TEST(Eraser, HitPenIsTheMarkersWidthPlusOneAndTwoPixelsForOtherStrokes)
         int dotY;  // eraser dot at (45, dotY); the stroke runs along y = 40
         bool hit;
     } cases[] = {
-        {kPenMarker, 10, 45, true},  {kPenMarker, 10, 46, false},  // radius 5.5
-        {kPenMarker, 2, 41, true},   {kPenMarker, 2, 42, false},   // radius 1.5
-        {kPenBrush, 49, 41, true},   {kPenBrush, 49, 42, false},   // radius 1
-        {kPenPen, 10, 41, true},     {kPenPen, 10, 42, false},
-        {kPenBrush, 100, 44, true},  {kPenBrush, 100, 45, false},  // 3 * 2 + 2: radius 4
+        {kPenMarker, 10, 45, true},  {kPenMarker, 10, 46, false},  // 11 pixels: radius 5.5
+        {kPenMarker, 10, 35, true},  {kPenMarker, 10, 34, false},
+        {kPenMarker, 2, 41, true},   {kPenMarker, 2, 42, false},   // 3 pixels: radius 1.5
+        {kPenBrush, 49, 39, true},   {kPenBrush, 49, 38, false},   // 2 pixels: rows 39 and 40
+        {kPenBrush, 49, 40, true},   {kPenBrush, 49, 41, false},
+        {kPenPen, 10, 39, true},     {kPenPen, 10, 41, false},
+        {kPenBrush, 100, 43, true},  {kPenBrush, 100, 44, false},  // 3 * 2 + 2 = 8 pixels: rows 36 to 43
+        {kPenBrush, 100, 36, true},  {kPenBrush, 100, 35, false},
+        {kPenPen, 1, 39, true},      {kPenPen, 1, 41, false},      // never wider than drawn plus a pixel
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.kind << " width " << c.width << " dot y " << c.dotY);
@@ -153,6 +163,65 @@ TEST(Eraser, AnImplausiblyLargeEraserCoversNothing)
     AddStroke(lines, kPenEraser, {{-30000, -30000}, {30000, 30000}});
     EXPECT_EQ(lines.EraseWithLastStroke(true, 0), InkRect{});
     EXPECT_EQ(lines.Count(), 1);
+}
+
+}  // namespace
+
+// ---- hostile pages ----
+
+namespace {
+
+TEST(InkArea, InflatingStopsAtTheEndsOfTheRange)
+{
+    EXPECT_EQ(InflateArea({INT_MIN + 2, INT_MIN, INT_MAX - 1, INT_MAX}, 5), (InkRect{INT_MIN, INT_MIN, INT_MAX, INT_MAX}));
+    EXPECT_EQ(InflateArea({INT_MIN, INT_MIN, INT_MIN + 1, INT_MIN + 1}, -5),
+              (InkRect{INT_MIN + 5, INT_MIN + 5, INT_MIN, INT_MIN}));
+    EXPECT_EQ(InflateArea({10, 20, 30, 40}, 5), (InkRect{5, 15, 35, 45}));
+}
+
+// Bounds near INT_MIN reached the area arithmetic from the hit test and the
+// area drawing; the widest pens took seconds. The stored bounds stay for
+// the file, the work follows the points.
+TEST(HostilePage, WideStrokesWithLyingBoundsAreErasedByWhatTheyReach)
+{
+    CLines page;
+    hostile::WideLyingMarkers(page);
+    ASSERT_EQ(page.Count(), hostile::kStrokes);
+    EXPECT_EQ(page.At(0).GetBounds(), (InkRect{INT_MIN, INT_MIN, INT_MIN + 1, INT_MIN + 1}));
+    EXPECT_FALSE(page.StrokesToDraw({0, 0, 1920, 1080}, 0).empty());
+    const InkRect touched = page.EraseWithLastStroke(false, 1);
+    EXPECT_FALSE(IsEmptyArea(touched));
+    // Every marker's 32768-pixel hit pen covers the lasso; a plain pen's is
+    // no wider than its formula (about 2,000 pixels) and misses from afar.
+    int markers = 0, erasedMarkers = 0, erasedPens = 0;
+    for (int i = 0; i + 1 < page.Count(); ++i) {
+        const bool erased = page.At(i).EraseTime() != 0;
+        if (page.At(i).PenKind() == kPenMarker) {
+            ++markers;
+            erasedMarkers += erased;
+        } else {
+            erasedPens += erased;
+        }
+    }
+    EXPECT_EQ(erasedMarkers, markers);
+    EXPECT_GT(erasedPens, 0);
+    EXPECT_LT(erasedPens, hostile::kStrokes - 1 - markers);
+}
+
+TEST(HostilePage, AnEraserClaimingThePlaneBuildsItsMaskFromItsPoints)
+{
+    CLines page;
+    hostile::LyingBoundsAndScreenWideEraser(page);
+    const CEraserMask mask = page.At(page.Count() - 1).BuildEraserMask();
+    EXPECT_EQ(mask.Rect(), (InkRect{-5, -5, 1919 + 5, 1079 + 5}));
+    EXPECT_TRUE(IsEmptyArea(page.EraseWithLastStroke(false, 1)));  // the strokes lie far away
+}
+
+TEST(HostilePage, LongLinesBetweenTheTeethOfAnEraserAreNotHit)
+{
+    CLines page;
+    hostile::LongLinesThroughAZigzag(page, 100);  // the benchmark takes the full 2,000
+    EXPECT_TRUE(IsEmptyArea(page.EraseWithLastStroke(false, 1)));
 }
 
 }  // namespace

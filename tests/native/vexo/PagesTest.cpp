@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <string>
 #include <vector>
 
@@ -161,6 +163,28 @@ TEST_F(PagesTest, BlackBoardsStepForwardAndBack)
     EXPECT_TRUE(p.GoToPage(kPageRequestCurrentSlide));
     EXPECT_TRUE(p.GoToPage(kPageRequestLastBlackBoard));
     EXPECT_EQ(p.CurrentCode(), -3);
+}
+
+// The highest boards a request can name: codes down to INT_MIN + 1 (black)
+// and INT_MIN (white), the numbers 2^30 each; a board beyond keeps the page.
+TEST_F(PagesTest, BoardsNearTheCodeLimitKeepTheirNumbers)
+{
+    EXPECT_EQ(page_code::BoardNumber(INT_MIN + 1), 1 << 30);
+    EXPECT_EQ(page_code::BoardNumber(INT_MIN), 1 << 30);
+    EXPECT_EQ(page_code::BoardNumber(-3), 2);
+
+    CPowerLines& p = Pages();
+    p.GoToPage(kPageRequestLastBlackBoard);
+    EXPECT_FALSE(p.GoToPage(1 << 30));
+    EXPECT_EQ(p.CurrentCode(), INT_MIN + 1);
+    EXPECT_FALSE(p.GoToPage((1 << 30) + 1));  // no code left for it
+    EXPECT_EQ(p.CurrentCode(), INT_MIN + 1);
+    EXPECT_FALSE(p.GoToPage(kPageRequestNextBoard));
+    EXPECT_EQ(p.CurrentCode(), INT_MIN + 1);
+
+    p.GoToPage(kPageRequestLastWhiteBoard);
+    EXPECT_FALSE(p.GoToPage(1 << 30));
+    EXPECT_EQ(p.CurrentCode(), INT_MIN);
 }
 
 TEST_F(PagesTest, RequestsThatKeepTheCurrentPage)

@@ -147,7 +147,7 @@ TEST_F(StrokeRender, HidingFollowsThePlaybackClock)
 TEST_F(StrokeRender, DrawInAreaTakesTheFirstNVisibleStrokesNearTheArea)
 {
     CLines lines;
-    AddStroke(lines, kPenPen, {{10, 10}, {12, 12}, {14, 14}});   // meets the area only through the margin
+    AddStroke(lines, kPenPen, {{10, 10}, {12, 12}, {14, 14}});   // meets the area only by its reach
     AddStroke(lines, kPenPen, {{40, 40}, {42, 42}, {44, 44}});
     AddStroke(lines, kPenPen, {{30, 30}, {32, 32}, {34, 34}}).SetErased(7);
     AddStroke(lines, kPenPen, {{50, 50}, {52, 52}, {54, 54}});
@@ -164,7 +164,10 @@ TEST_F(StrokeRender, DrawInAreaTakesTheFirstNVisibleStrokesNearTheArea)
     EXPECT_EQ(drawnStarts(area, 2), (std::vector<int>{12, 42}));
     EXPECT_EQ(drawnStarts(area, 99), (std::vector<int>{12, 42, 52}));
     EXPECT_TRUE(drawnStarts(area, -1).empty());
-    EXPECT_EQ(drawnStarts({20, 20, 60, 60}, 0), (std::vector<int>{42, 52}));
+    // The first stroke's start dot reaches 6 pixels beyond its points, with
+    // a pixel of smooth edge and one to spare: up to x 22.
+    EXPECT_EQ(drawnStarts({22, 22, 60, 60}, 0), (std::vector<int>{12, 42, 52}));
+    EXPECT_EQ(drawnStarts({23, 23, 60, 60}, 0), (std::vector<int>{42, 52}));
 }
 
 TEST_F(StrokeRender, StepsLessThanTwoPixelsApartDrawNothing)
