@@ -225,6 +225,9 @@ TEST(ProfileStoreWin, TheInstalledSeedsGiveTheShippedProfiles)
     fw::IFileSystem& fs = fw::Files();
     const std::string sysManager = fw::JoinPath(folders.SystemFolder(), "MKProfile.ini");
     if (!fs.FileExists(sysManager)) GTEST_SKIP() << "no seed files installed in " << folders.SystemFolder();
+    // A first start: the scenarios and the driver stand-in may have left a
+    // manager file of their own, which would keep the seeds out.
+    DeleteFileA(fw::JoinPath(fw::JoinPath(folders.CommonAppData(), "Tablet"), "MKProfile.ini").c_str());
 
     tessar::Win32AccessRights access;
     tessar::Win32WindowsVersion os;
