@@ -15,6 +15,7 @@
 //
 // The window procedure routes to the first matching entry of the most derived
 // table, then the base tables; unhandled messages go to the default handling.
+// FilterMessage sees every message before the tables do.
 #include <windows.h>
 
 namespace fw {
@@ -46,6 +47,14 @@ public:
     virtual ~CMessageTarget() = default;
 
 protected:
+    // Called by the window or dialog procedure for every message before the
+    // message map; true (with result set) when the message is fully handled
+    // and goes no further.
+    virtual bool FilterMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result)
+    {
+        (void)msg, (void)wParam, (void)lParam, (void)result;
+        return false;
+    }
     // Finds and calls the handler for a message; false when the tables have none.
     bool RouteMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
     virtual const MessageMap* GetMessageMap() const { return GetThisMessageMap(); }
