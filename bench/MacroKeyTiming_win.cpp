@@ -3,7 +3,8 @@
 // the real Tessar.exe of the installation under Wine; INI reads of the event
 // included. Run by hand after the Wine prefix is set up, with no Tessar
 // running:
-//   tools/wine-run build/win/tests/win32/macrokey_timing.exe [presses]
+//   tools/wine-run build/win/tests/win32/macrokey_timing.exe [presses] [notip]
+// ("notip": with Display Tooltips off, to see what the key tip costs).
 // Prints the median and the 99th percentile. The manager file is saved and
 // put back; the timing profile is removed again.
 #include <windows.h>
@@ -92,7 +93,8 @@ int main(int argc, char** argv)
     Write(manager, "LastSetting", "FileName", kProfileName);
     Write(manager, "LastSetting", "FileIndex", "0");
     Write(manager, "LastSetting", "UseORNot", "1");
-    Write(manager, "LastSetting", "DisplayORNot", "1");
+    const bool tip = !(argc > 2 && std::string(argv[2]) == "notip");
+    Write(manager, "LastSetting", "DisplayORNot", tip ? "1" : "0");
     Write(profile, "MacroKey_0034_0", "MacroKey1", "a");
     Write(profile, "MacroKey_0034_0", "MacroKeyMode1", "1");
     Write(profile, "MacroKey_0034_0", "MacroKeyName1", "Timing");

@@ -32,6 +32,7 @@ close_notepads() {
 cleanup() {
     stop_keyrec
     close_notepads
+    winprobe answer "Erase All" 7 0 >/dev/null 2>&1 || true
     winprobe close LUMORA - >/dev/null 2>&1 || true
     winprobe gone LUMORA - 10000 >/dev/null 2>&1 || true
     [ -n "$tessar_pid" ] && { winprobe post Tessar - 0x534 0 0 >/dev/null 2>&1 || true; wait "$tessar_pid" 2>/dev/null || true; }
@@ -157,6 +158,13 @@ tabletdriver click top 3 >/dev/null 2>&1 || fail "cannot click key 2"
 winprobe find Notepad - 20000 >/dev/null || fail "key 2 did not start Notepad"
 close_notepads
 
+# --- a pen stroke's link (WM_STROKE_LINK) is handed to the shell ---
+set_ini "$tablet/stroke.ini" L3 BrowsePath notepad.exe
+tabletdriver stroke 3 >/dev/null 2>&1 || fail "cannot post stroke 3"
+winprobe find Notepad - 20000 >/dev/null || fail "stroke 3 did not open its link"
+close_notepads
+rm -f "$tablet/stroke.ini"
+
 # --- OEM id 7: keys act only while the profile's process (keyrec) runs ---
 set_ini "$profile" FileInfo ExeFileName keyrec.exe
 set_ini "$manager" Info OemID 7
@@ -190,5 +198,12 @@ winprobe visible MyWnd || fail "key 1 did not reach the running Vexo"
 pen_shot="$LUMORA_WINE_DIR/macro_keys_pen.png"
 lumora_screenshot "$pen_shot" || true
 
+# WM_QUIT_MANAGER ends Tessar at once.
+winprobe post Tessar - 0x534 0 0 || fail "cannot post quit"
+for _ in $(seq 1 100); do kill -0 "$tessar_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$tessar_pid" 2>/dev/null && fail "Tessar did not end on WM_QUIT_MANAGER"
+wait "$tessar_pid" 2>/dev/null || true
+tessar_pid=""
+
 cleanup
-echo "PASS: a hot key typed its keys in order, a program key started Notepad, the key tip showed at its key ($shot), OEM 7 waited for its process, presenter keys started and drove Vexo ($pen_shot)"
+echo "PASS: a hot key typed its keys in order, a program key started Notepad, the key tip showed at its key ($shot), a stroke link opened, OEM 7 waited for its process, presenter keys started and drove Vexo ($pen_shot)"

@@ -11,6 +11,7 @@
 #include "KeyTip_win.h"
 #include "ProgramLookup_win.h"
 #include "SendPlatform_win.h"
+#include "ShutdownPrivilege_win.h"
 #include "WinTestHelpers.h"
 
 namespace {
@@ -106,6 +107,29 @@ TEST(MacroKeysWin, FindAppPathReadsTheAppPathsKey)
     EXPECT_EQ(lookup.FindAppPath("lumoraprobe.EXE"), std::optional<std::string>(value));
     EXPECT_EQ(lookup.FindAppPath("NoSuchProgram.exe"), std::nullopt);
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, key);
+}
+
+bool ShutdownPrivilegeEnabled()
+{
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return false;
+    PRIVILEGE_SET set = {};
+    set.PrivilegeCount = 1;
+    LookupPrivilegeValueA(nullptr, SE_SHUTDOWN_NAME, &set.Privilege[0].Luid);
+    BOOL enabled = FALSE;
+    PrivilegeCheck(token, &set, &enabled);
+    CloseHandle(token);
+    return enabled != FALSE;
+}
+
+TEST(MacroKeysWin, ShutdownPrivilegeIsHeldForTheHoldersLifetime)
+{
+    {
+        tessar::CShutdownPrivilege holder;
+        EXPECT_TRUE(holder.Held());
+        EXPECT_TRUE(ShutdownPrivilegeEnabled());
+    }
+    EXPECT_FALSE(ShutdownPrivilegeEnabled());
 }
 
 TEST(MacroKeysWin, KeyTipIsATrackingBalloonShownAndHidden)
