@@ -48,8 +48,9 @@ public:
 
 protected:
     // Called by the window or dialog procedure for every message before the
-    // message map; true (with result set) when the message is fully handled
-    // and goes no further.
+    // message map (a window's from WM_NCCREATE on, a dialog's from
+    // WM_INITDIALOG on, except WM_NCDESTROY); true (with result set) when the
+    // message is fully handled and goes no further.
     virtual bool FilterMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result)
     {
         (void)msg, (void)wParam, (void)lParam, (void)result;

@@ -135,6 +135,19 @@ want="10+ 48+ 48- 10- 09+ 09- 49+ 49- 0D+ 0D- "
 sleep 1
 [ "$(wc -l < "$log_unix")" -eq 10 ] || fail "more keys arrived than the sequence holds"
 
+# --- a known program's window missing: asked first, its fallback start fails
+# ("File not exit"), then the key acts (key 2 starts Notepad) ---
+set_ini "$profile" FileInfo ClassName DRAVIK_CLASS
+close_notepads
+tabletdriver click top 3 >/dev/null 2>&1 || fail "cannot click key 2"
+question=$(winprobe answer Tessar 1 20000) || fail "no question to start the profile's program"
+case "$question" in *"not for the current active window"*) ;; *) fail "question was '$question'" ;; esac
+notice=$(winprobe answer "WTTsq Message" 1 20000) || fail "no notice that the program is missing"
+[ "$notice" = "File not exit" ] || fail "notice was '$notice'"
+winprobe find Notepad - 20000 >/dev/null || fail "key 2 did not act after the boxes"
+close_notepads
+set_ini "$profile" FileInfo ClassName ""
+
 # --- the key tip at the key's edge: key 3 of 6 on top ---
 tabletdriver press top 5 >/dev/null 2>&1 || fail "cannot press key 3"
 sleep 0.4
@@ -206,4 +219,4 @@ wait "$tessar_pid" 2>/dev/null || true
 tessar_pid=""
 
 cleanup
-echo "PASS: a hot key typed its keys in order, a program key started Notepad, the key tip showed at its key ($shot), a stroke link opened, OEM 7 waited for its process, presenter keys started and drove Vexo ($pen_shot)"
+echo "PASS: a hot key typed its keys in order, a program key started Notepad, the key tip showed at its key ($shot), a stroke link opened, a missing known program was asked for and reported, OEM 7 waited for its process, presenter keys started and drove Vexo ($pen_shot)"
