@@ -42,6 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
         SequenceCase{"~", {"Enter+", "Enter-"}},
         SequenceCase{"{tab}{Up}{eSc}", {"Tab+", "Tab-", "Up+", "Up-", "Esc+", "Esc-"}},
         SequenceCase{"{LEFT 5}", {}},
+        // A huge count is no count: nothing pressed, nothing repeated.
+        SequenceCase{"{a 99999999999}x", {"X+", "X-"}},
         SequenceCase{"{VKEY 65}", {"A+", "A-"}},
         SequenceCase{"{VKEY 321}", {"Shift+", "A+", "A-", "Shift-"}},
         SequenceCase{"{BEEP 440 200}", {"beep 440 200"}},
