@@ -88,10 +88,8 @@ bool CMacroKeyEvents::ProcessRunning(const std::string& name)
     return !name.empty() && !lookup_.FindProcesses(name).empty();
 }
 
-bool CMacroKeyEvents::ShowKeyTip(int side, int oemId)
+bool CMacroKeyEvents::ShowKeyTip(const ScreenRect& screen, int side, int oemId)
 {
-    ScreenRect screen;
-    if (!host_.ScreenRectangle(screen)) return true;
     const TipPlacement place = PlaceKeyTip(screen, side, keyNumber_, store_.Counts());
     if (!place.valid) return false;
     const std::string profile = host_.ActiveProfile();
@@ -125,7 +123,7 @@ void CMacroKeyEvents::OnKeyEvent(std::uint64_t eventCode, bool press, int oemId)
         if (store_.ModelId() != kNoTipModelId && host_.DisplayTooltipsChecked()) {
             host_.StartTipTimer();
             tipTimerActive_ = true;
-            if (!ShowKeyTip(mapped.side, oemId)) return;
+            if (!ShowKeyTip(screen, mapped.side, oemId)) return;
         }
     } else if (enabled) {
         if (tipTimerActive_) host_.StartTipTimer();

@@ -90,7 +90,8 @@ public:
     bool MayAct() const { return mayAct_; }
 
 private:
-    bool ShowKeyTip(int side, int oemId);
+    // False when the side has no keys: the event ends there.
+    bool ShowKeyTip(const ScreenRect& screen, int side, int oemId);
     void HideTip();
     void KnownProgramCheck(const ProfileInfo& info, const std::string& profile, int oemId);
     bool ProcessRunning(const std::string& name);

@@ -211,6 +211,11 @@ winprobe visible MyWnd || fail "key 1 did not reach the running Vexo"
 pen_shot="$LUMORA_WINE_DIR/macro_keys_pen.png"
 lumora_screenshot "$pen_shot" || true
 
+# A suspend request goes to the system (Wine ignores it); Tessar goes on.
+winprobe post Tessar - 0x218 2 0 || fail "cannot post the suspend request"
+sleep 1
+kill -0 "$tessar_pid" 2>/dev/null || fail "Tessar ended on the suspend request"
+
 # WM_QUIT_MANAGER ends Tessar at once.
 winprobe post Tessar - 0x534 0 0 || fail "cannot post quit"
 for _ in $(seq 1 100); do kill -0 "$tessar_pid" 2>/dev/null || break; sleep 0.1; done
