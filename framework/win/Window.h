@@ -19,6 +19,7 @@
 // A control made by a dialog template gets a C++ object the same way through
 // CSubclassedWindow::Attach; an owner-drawn control then receives its parent's
 // WM_DRAWITEM as WM_REFLECTED_DRAWITEM in its own map, so it draws itself.
+// FilterMessage sees every message before the tables do.
 #include <windows.h>
 
 namespace fw {
@@ -50,6 +51,15 @@ public:
     virtual ~CMessageTarget() = default;
 
 protected:
+    // Called by the window or dialog procedure for every message before the
+    // message map (a window's from WM_NCCREATE on, a dialog's from
+    // WM_INITDIALOG on, except WM_NCDESTROY); true (with result set) when the
+    // message is fully handled and goes no further.
+    virtual bool FilterMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result)
+    {
+        (void)msg, (void)wParam, (void)lParam, (void)result;
+        return false;
+    }
     // Finds and calls the handler for a message; false when the tables have none.
     bool RouteMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
     virtual const MessageMap* GetMessageMap() const { return GetThisMessageMap(); }

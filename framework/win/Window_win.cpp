@@ -101,7 +101,8 @@ LRESULT CALLBACK CWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     if (!self) return DefWindowProcA(hwnd, msg, wParam, lParam);
 
     LRESULT result = 0;
-    if (!self->RouteMessage(msg, wParam, lParam, result) &&
+    if (!self->FilterMessage(msg, wParam, lParam, result) &&
+        !self->RouteMessage(msg, wParam, lParam, result) &&
         !(msg == WM_DRAWITEM && CSubclassedWindow::ReflectDrawItem(wParam, lParam, result)))
         result = self->DefaultProc(msg, wParam, lParam);
     if (msg == WM_NCDESTROY) {
@@ -189,6 +190,12 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
         SetWindowLongPtrA(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
     }
     if (!self) return FALSE;
+
+    LRESULT filtered = 0;
+    if (msg != WM_NCDESTROY && self->FilterMessage(msg, wParam, lParam, filtered)) {
+        SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, filtered);
+        return TRUE;
+    }
 
     if (msg == WM_NCDESTROY) {
         // The dialog is gone after this message; forget it whoever handles it.

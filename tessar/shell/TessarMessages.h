@@ -12,7 +12,15 @@ constexpr char kTessarClass[] = "Tessar";
 extern const UINT g_notifyIconMessage;
 extern const UINT g_taskbarCreatedMessage;
 
-// Posted by the tablet driver, and by a second start with "-s".
+// Posted by the tablet driver (and WM_SHOW_EXTRA_SETTINGS by a second start
+// with "-s"). WM_POWERBROADCAST with kSuspendRequest asks for a suspend.
+constexpr WPARAM kSuspendRequest = 2;
+constexpr UINT WM_STROKE_LINK = 0x4C8;
 constexpr UINT WM_SHOW_EXTRA_SETTINGS = 0x530;
+constexpr UINT WM_RELOAD_PROFILE = 0x531;
+constexpr UINT WM_DRIVER_STOPPED = 0x532;
+constexpr UINT WM_MACROKEY_EVENT = 0x533;
+constexpr UINT WM_QUIT_MANAGER = 0x534;
+constexpr UINT WM_DRIVER_STARTED = 0x535;
 
 }  // namespace tessar

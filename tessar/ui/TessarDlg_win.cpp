@@ -11,6 +11,7 @@
 
 FW_BEGIN_MESSAGE_MAP(CTessarDlg, fw::CDialog)
     FW_ON_MESSAGE(WM_WINDOWPOSCHANGING, OnWindowPosChanging)
+    FW_ON_MESSAGE(WM_TIMER, OnTimer)
     FW_ON_REGISTERED_MESSAGE(&tessar::g_notifyIconMessage, OnNotifyIcon)
     FW_ON_REGISTERED_MESSAGE(&tessar::g_taskbarCreatedMessage, OnTaskbarCreated)
 FW_END_MESSAGE_MAP()
@@ -42,7 +43,49 @@ BOOL CTessarDlg::OnInitDialog()
     SetWindowIcons(enabledIcon_.Get());
     SetUpTrayIcon();
     store_->ApplyFirstRunDefault(store_->GetWindowsKind());
+    FillProfileCombo();
+    SetUpMacroKeys();
     return TRUE;
+}
+
+void CTessarDlg::FillProfileCombo()
+{
+    const HWND combo = Item(IDC_PROFILE_COMBO);
+    SendMessageA(combo, CB_RESETCONTENT, 0, 0);
+    const tessar::ProfileList list = store_->ListProfiles();
+    for (const std::string& name : list.names)
+        SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(list.selected), 0);
+}
+
+void CTessarDlg::SetUpMacroKeys()
+{
+    slideShow_.Bind();
+    store_->LoadKeyCounts();
+    actionPlatform_.SetOwner(m_hWnd);
+    performer_ = std::make_unique<tessar::CKeyActionPerformer>(*store_, actionPlatform_, lookup_,
+                                                                sender_, sendPlatform_);
+    keyEvents_ = std::make_unique<tessar::CMacroKeyEvents>(
+        *store_, static_cast<tessar::IKeyEventHost&>(*this), lookup_, *performer_);
+    keyTip_.Create(app_.Instance());
+}
+
+std::string CTessarDlg::ActiveProfile()
+{
+    const HWND combo = Item(IDC_PROFILE_COMBO);
+    const LRESULT selected = SendMessageA(combo, CB_GETCURSEL, 0, 0);
+    if (selected == CB_ERR) return {};
+    const LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(selected), 0);
+    if (length == CB_ERR || length <= 0) return {};
+    std::string name(static_cast<size_t>(length) + 1, '\0');
+    SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(&name[0]));
+    name.resize(std::strlen(name.c_str()));
+    return name;
+}
+
+void CTessarDlg::ReloadForProfileSelection()
+{
+    if (store_) store_->LoadKeyCounts();
 }
 
 void CTessarDlg::SetUpTrayIcon()
@@ -101,6 +144,20 @@ LRESULT CTessarDlg::OnWindowPosChanging(WPARAM, LPARAM lParam)
     if (refuseFirstShow_ && (pos->flags & SWP_SHOWWINDOW)) {
         refuseFirstShow_ = false;
         pos->flags &= ~SWP_SHOWWINDOW;
+    }
+    return 0;
+}
+
+LRESULT CTessarDlg::OnTimer(WPARAM id, LPARAM)
+{
+    switch (id) {
+    case kKeyTipTimer:
+        if (tipTimer_ && keyEvents_) keyEvents_->OnTipTimer();
+        break;
+    case kDriverStartedTimer:
+        KillTimer(m_hWnd, kDriverStartedTimer);
+        ShowManagerIcon(true, true);
+        break;
     }
     return 0;
 }

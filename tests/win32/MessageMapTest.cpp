@@ -149,4 +149,38 @@ TEST(SubclassedWindow, RoutesThroughTheMapThenTheControlsOwnProcedure)
     EXPECT_EQ(second.m_hWnd, nullptr);
 }
 
+// A window that looks at every message first and keeps some for itself.
+class CFilterProbe : public CProbe {
+public:
+    std::vector<UINT> seen;
+
+protected:
+    bool FilterMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) override
+    {
+        if (msg == WM_TIMER || msg == g_pingMessage) seen.push_back(msg);
+        if (msg == WM_TIMER && wParam == 99) {
+            result = 0;
+            return true;
+        }
+        return false;
+    }
+};
+
+TEST(MessageMap, FilterSeesEveryMessageBeforeTheMapAndMayKeepIt)
+{
+    g_pingMessage = RegisterWindowMessageA("LumoraTestPing");
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    ASSERT_TRUE(fw::CWindow::RegisterClass(instance, "LumoraFilterProbe", 0, nullptr, nullptr));
+    CFilterProbe probe;
+    ASSERT_NE(probe.Create("LumoraFilterProbe", "", WS_OVERLAPPED, 0, 0, 0, 10, 10, nullptr, nullptr,
+                           instance),
+              nullptr);
+    SendMessageA(probe.m_hWnd, WM_TIMER, 7, 0);
+    SendMessageA(probe.m_hWnd, WM_TIMER, 99, 0);
+    EXPECT_EQ(SendMessageA(probe.m_hWnd, g_pingMessage, 1, 0), 2);
+    EXPECT_EQ(probe.seen, (std::vector<UINT>{WM_TIMER, WM_TIMER, g_pingMessage}));
+    EXPECT_EQ(probe.calls, (std::vector<int>{-1, 3}));
+    probe.Destroy();
+}
+
 }  // namespace

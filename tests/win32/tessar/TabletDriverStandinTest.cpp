@@ -110,6 +110,9 @@ protected:
     {
         ASSERT_EQ(FindWindowA(nullptr, "OrvikUSBTablet"), nullptr) << "a driver is already running";
         ASSERT_TRUE(tessar_.Hwnd());
+        // The driver writes the model's name into the manager file; one it
+        // creates here would keep Tessar from seeding the shipped one later.
+        createdManager_ = GetFileAttributesA(TabletFile("MKProfile.ini").c_str()) == INVALID_FILE_ATTRIBUTES;
         ASSERT_TRUE(driver_.Start(DriverExe(), "run --model wide"));
         ASSERT_TRUE(wintest::PumpUntil(
             [] { return FindWindowA(nullptr, "OrvikUSBTablet") && FindWindowA("LumoraVirtualTablet", nullptr); },
@@ -117,8 +120,17 @@ protected:
         ASSERT_TRUE(wintest::PumpUntil([this] { return tessar_.Received(0x535); }, 5000));
         tablet_ = FindWindowA("LumoraVirtualTablet", nullptr);
     }
-    void TearDown() override { driver_.Terminate(); }
+    void TearDown() override
+    {
+        driver_.Terminate();
+        if (createdManager_) {
+            const std::string manager = TabletFile("MKProfile.ini");
+            WritePrivateProfileStringA(nullptr, nullptr, nullptr, manager.c_str());  // flush the cache
+            DeleteFileA(manager.c_str());
+        }
+    }
 
+    bool createdManager_ = false;
     wintest::CRecorderWindow tessar_{"Tessar"};
     wintest::CChildProcess driver_;
     HWND tablet_ = nullptr;

@@ -237,4 +237,30 @@ TEST_F(TessarRunning, IconComesBackWhenTheShellRecreatesTheTray)
     EXPECT_TRUE(wintest::PumpUntil([window] { return TrayHasIcon(window); }, 5000));
 }
 
+// The driver's state messages put the tray icon up again with the matching
+// picture: stopped at once, started five seconds later (timer 9), a reload
+// at once. (Which picture cannot be read back: Wine keeps no icon for a
+// dialog, WM_GETICON answers null even after WM_SETICON.)
+TEST_F(TessarRunning, DriverStateMessagesShowTheTrayIconAgain)
+{
+    const HWND window = Window();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(wintest::PumpUntil([window] { return TrayHasIcon(window); }, 5000));
+
+    DeleteTrayIcon(window);
+    PostMessageA(window, tessar::WM_DRIVER_STOPPED, 0, 0);
+    EXPECT_TRUE(wintest::PumpUntil([window] { return TrayHasIcon(window); }, 5000));
+
+    DeleteTrayIcon(window);
+    PostMessageA(window, tessar::WM_DRIVER_STARTED, 0, 0);
+    wintest::Pump(2500);
+    EXPECT_FALSE(TrayHasIcon(window)) << "the started picture came before its timer";
+    EXPECT_TRUE(wintest::PumpUntil([window] { return TrayHasIcon(window); }, 8000));
+
+    DeleteTrayIcon(window);
+    PostMessageA(window, tessar::WM_RELOAD_PROFILE, 0, 0);
+    EXPECT_TRUE(wintest::PumpUntil([window] { return TrayHasIcon(window); }, 5000));
+    EXPECT_TRUE(tessar_.Running());
+}
+
 }  // namespace
