@@ -7,6 +7,7 @@
 //   winprobe visible <class>                         exit 0 if such a window is visible
 //   winprobe post <class|-> <title|-> <msg> <wParam> <lParam>   numbers in C notation
 //   winprobe send <class|-> <title|-> <msg> <wParam> <lParam>   prints the answer
+//   winprobe settext <class|-> <title|-> <control id> <text>   sets a dialog control's text
 //   winprobe close <class|-> <title|->               posts WM_CLOSE
 //   winprobe answer <title> <button id> [timeout ms] waits for a message box with
 //                                                    that caption, prints its text and
@@ -134,6 +135,13 @@ int main(int argc, char** argv)
         GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
         std::printf("%s\n", text);
         return PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button)) ? 0 : 1;
+    }
+    if (cmd == "settext") {
+        if (argc < 6) return Usage();
+        HWND hwnd = FindWindowA(Arg(argv[2]), Arg(argv[3]));
+        if (!hwnd) return 1;
+        HWND control = GetDlgItem(hwnd, static_cast<int>(std::strtol(argv[4], nullptr, 0)));
+        return control && SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[5])) ? 0 : 1;
     }
     if (cmd == "send") {
         HWND hwnd = FindWindowA(Arg(argv[2]), Arg(argv[3]));

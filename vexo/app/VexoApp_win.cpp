@@ -151,7 +151,10 @@ INT_PTR CVexoApp::RunToolbar()
 bool CVexoApp::LaunchProgram(const std::string& program, const std::string& arguments,
                              bool waitForExit) const
 {
-    std::string commandLine = program + " " + arguments;
+    // A program path with blanks ("C:\\Program Files\\...") is quoted, or the
+    // started program would take its first word for its name.
+    const bool quote = program.find(' ') != std::string::npos && program.front() != '"';
+    std::string commandLine = (quote ? "\"" + program + "\"" : program) + " " + arguments;
     const std::string folder = GetProgramFolder();
     STARTUPINFOA si = {};
     si.cb = sizeof si;

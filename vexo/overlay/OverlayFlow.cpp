@@ -68,6 +68,13 @@ void COverlayFlow::FitOverlay(bool active)
     } else {
         const vexo::ScreenRect work = window_.WorkArea();
         rect_ = {0, 0, work.right, work.bottom};
+        // A shell that leaves the docked strip's band in the work area would
+        // have the overlay cover the strip and take its clicks; the overlay
+        // stops above the strip all the same.
+        const vexo::ScreenRect toolbar = host_.ToolbarRect();
+        const bool dockedAtBottom = host_.ToolbarStyle() != kStyleCompact && toolbar.bottom >= work.bottom &&
+                                    toolbar.top > work.top && toolbar.right > toolbar.left;
+        if (dockedAtBottom && toolbar.top < rect_.bottom) rect_.bottom = toolbar.top;
     }
     window_.MoveTo(rect_);
 }

@@ -102,6 +102,8 @@
 #define IDS_SET_INDEX_OF_ACTION 609
 #define IDS_INDEX_OF_COLLECTION_SET 610
 #define IDS_SET_INDEX_OF_COLLECTION 611
+// Save: a name whose extension is neither "jpg" nor "flmz" saves nothing.
+#define IDS_EXPORT_NOTHING_SAVED 612
 
 // The framework's standard Help command.
 #define ID_HELP_COMMAND 0xE146

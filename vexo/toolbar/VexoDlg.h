@@ -12,6 +12,7 @@
 #include "MyDrawWnd_win.h"
 #include "MyLinkBMPBtn.h"
 #include "OverlayLink.h"
+#include "PageExport_win.h"
 #include "QuilletSlideShow_win.h"
 #include "ToolbarCommands.h"
 
@@ -66,6 +67,8 @@ protected:
     void OnMyComputer(UINT id);
     void OnOpenDocument(UINT id);
     void OnWidthPopup(UINT id);
+    void OnSaveJpg(UINT id);
+    void OnMail(UINT id);
 
     FW_DECLARE_MESSAGE_MAP()
 
@@ -102,6 +105,7 @@ protected:
 private:
     void CreateStrip();
     void OpenHelpFile();
+    void HideTip();
     void SetUpSystemMenu();
     void DetermineTaskbar();
     void LoadButtonImages();
@@ -118,6 +122,8 @@ private:
     CQuilletSlideShow slideShow_;
     CMyDrawWnd overlay_;
     std::unique_ptr<CToolbarCommands> commands_;
+    CPageExport pageExport_;
+    vexo::CExportFlow exportFlow_;
     CBMPButton buttons_[40];
     int buttonIds_[40] = {};
     CMyLinkBMPBtn link_;

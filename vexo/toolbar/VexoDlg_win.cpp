@@ -101,6 +101,8 @@ FW_BEGIN_MESSAGE_MAP(CVexoDlg, CAppBarDlg)
     FW_ON_COMMAND(IDC_MY_PC, OnMyComputer)
     FW_ON_COMMAND(IDC_OPEN_DOCUMENT, OnOpenDocument)
     FW_ON_COMMAND(IDC_WIDTH_POPUP, OnWidthPopup)
+    FW_ON_COMMAND(IDC_SAVE_JPG, OnSaveJpg)
+    FW_ON_COMMAND(IDC_MAIL, OnMail)
     FW_ON_COMMAND_RANGE(IDC_PEN, IDC_PALETTE, OnCommandButton)
 FW_END_MESSAGE_MAP()
 
@@ -109,7 +111,9 @@ CVexoDlg::CVexoDlg(CVexoApp& app, UINT templateId)
       app_(app),
       style_(app.Settings().style),
       transparent_(app.Settings().transparent != 0),
-      overlay_(app.Instance(), transparent_, *this, slideShow_)
+      overlay_(app.Instance(), transparent_, *this, slideShow_),
+      pageExport_(app, overlay_),
+      exportFlow_(style_, pageExport_)
 {
     commands_ = std::make_unique<CToolbarCommands>(style_, transparent_, overlay_, slideShow_,
                                                    static_cast<IToolbarView&>(*this));
@@ -149,6 +153,7 @@ BOOL CVexoDlg::OnInitDialog()
     SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
 
     commands_->Reset();
+    pageExport_.SetToolbar(m_hWnd);
     CMyDrawWnd::RegisterOverlayClass(app_.Instance());
     overlay_.CreateOverlay(m_hWnd);
     DetermineTaskbar();
@@ -438,6 +443,24 @@ void CVexoDlg::OnOpenDocument(UINT)
 }
 
 void CVexoDlg::OnWidthPopup(UINT) { ShowWidthPopup(!WidthPopupVisible()); }
+
+// The button's tip would be part of the picture.
+void CVexoDlg::HideTip()
+{
+    if (tooltip_) SendMessageA(tooltip_, TTM_POP, 0, 0);
+}
+
+void CVexoDlg::OnSaveJpg(UINT)
+{
+    HideTip();
+    exportFlow_.Save();
+}
+
+void CVexoDlg::OnMail(UINT)
+{
+    HideTip();
+    exportFlow_.Mail();
+}
 
 bool CVexoDlg::PreTranslateMessage(MSG& msg)
 {

@@ -102,7 +102,8 @@ public:
     void Wait(int ms) override { log_.Add("wait " + std::to_string(ms)); }
     void DrawPageNow() override { log_.Add("draw"); }
     void EnableTablet(bool enable) override { log_.Add(enable ? "tablet on" : "tablet off"); }
-    vexo::ScreenRect WorkArea() const override { return {0, 0, 1280, 990}; }
+    vexo::ScreenRect workArea{0, 0, 1280, 990};
+    vexo::ScreenRect WorkArea() const override { return workArea; }
     void MoveTo(const vexo::ScreenRect& r) override
     {
         movedTo = r;
@@ -332,6 +333,17 @@ TEST_F(OverlayFlowTest, FitOverlayCoversWorkAreaOrTheScreenAboveTheToolbar)
     EXPECT_EQ(window.movedTo.bottom, 990);  // the toolbar's top edge
     EXPECT_EQ(f.FitMode(), 1);
     EXPECT_EQ(Take(), (Steps{"wait 10", "move", "wait 10", "move"}));
+}
+
+TEST_F(OverlayFlowTest, FitOverlayStopsAboveTheStripWhereTheWorkAreaStillHoldsIt)
+{
+    COverlayFlow& f = Flow(false);
+    window.workArea = {0, 0, 1280, 1024};  // a shell that does not shrink the work area
+    f.FitOverlay(false);
+    EXPECT_EQ(window.movedTo.bottom, 990);
+    host.style = kStyleCompact;  // the compact toolbar floats: the work area it is
+    f.FitOverlay(false);
+    EXPECT_EQ(window.movedTo.bottom, 1024);
 }
 
 TEST(OverlayCursor, OneCursorPerToolAndWidth)
