@@ -72,6 +72,17 @@ overlay_drag() {
     sleep 0.5
 }
 
+# Clicks the strip's button whose left edge is at x $1 (the classic strip's
+# buttons sit 4 pixels below its top); the pointer rests on it first, as a
+# hand's would.
+strip_click() {
+    local top
+    top=$(winprobe rect LUMORA - | awk '{ print $2 }')
+    xdotool mousemove "$(($1 + 11))" "$((top + 15))"
+    sleep 0.3
+    xdotool click 1
+}
+
 overlay_shot() {
     sleep 0.5
     lumora_screenshot "$1" || fail "no screenshot"

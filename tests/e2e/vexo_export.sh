@@ -23,17 +23,10 @@ trap '[ -f "$posterly.away" ] && mv "$posterly.away" "$posterly"
       winprobe answer "$SAVE_DIALOG" $IDCANCEL 0 >/dev/null 2>&1 || true
       overlay_stop' EXIT
 
-click_button() {
-    local top
-    top=$(winprobe rect LUMORA - | awk '{ print $2 }')
-    xdotool mousemove "$(($1 + 11))" "$((top + 15))"
-    sleep 0.3
-    xdotool click 1
-}
 
 # Saves through the dialog under the Windows path $1.
 save_as() {
-    click_button $SAVE_X
+    strip_click $SAVE_X
     winprobe find "#32770" "$SAVE_DIALOG" 15000 >/dev/null || fail "Save showed no dialog"
     sleep 0.5
     winprobe settext "#32770" "$SAVE_DIALOG" $FILE_NAME_CONTROL "$1" || fail "the save dialog has no name box"
@@ -79,7 +72,7 @@ echo "Save as Notes.JPG: nothing written, the user is told"
 
 # --- Mail ---
 before=$(count_mail)
-click_button $MAIL_X
+strip_click $MAIL_X
 for _ in $(seq 1 100); do
     mails=$(find_mails)
     [ "$(count_mail)" -gt "$before" ] && break
@@ -112,7 +105,7 @@ echo "Mail: the message carries the inked picture, the temporary file is gone, o
 # --- Mail without the mail program ---
 mv "$posterly" "$posterly.away"
 before=$(count_mail)
-click_button $MAIL_X
+strip_click $MAIL_X
 sleep 3
 overlay_wait_shown || fail "the overlay did not come back when the mail program is missing"
 [ "$(count_mail)" = "$before" ] || fail "a message appeared without the mail program"

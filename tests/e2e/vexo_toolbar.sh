@@ -41,16 +41,6 @@ trap 'stop_show; overlay_stop' EXIT
 screen_w=$(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1] }')
 screen_h=$(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[2] }')
 
-# Clicks the strip's button whose left edge is at x (the buttons sit 4 pixels
-# below the strip's top in the classic strip).
-click_button() {
-    local top
-    top=$(winprobe rect LUMORA - | awk '{ print $2 }')
-    xdotool mousemove "$(($1 + 11))" "$((top + 15))"
-    sleep 0.3
-    xdotool click 1
-    sleep 0.7
-}
 
 # --- docking, both strips ---
 for style in 0 2; do
@@ -76,7 +66,8 @@ done
 
 # --- the pen button draws; posted commands show and hide the overlay; Esc ---
 overlay_start 0
-click_button 473  # the pen
+strip_click 473  # the pen
+sleep 0.7
 overlay_wait_shown || fail "the pen button did not show the overlay"
 overlay_drag 300 620 300
 shot="$LUMORA_WINE_DIR/toolbar_pen.png"
@@ -94,11 +85,13 @@ echo "the pen button draws ($blue blue pixels); 44 hides and 39 shows the overla
 
 # --- Exit asks; No keeps Vexo, Yes closes it ---
 overlay_command 44
-click_button 762
+strip_click 762
+sleep 0.7
 text=$(overlay_answer "Close Lumora" 7) || fail "Exit did not ask \"Close Lumora\""
 [ "$text" = "Are you sure?" ] || fail "Exit asked \"$text\""
 winprobe find LUMORA - >/dev/null || fail "answering No closed Vexo"
-click_button 762
+strip_click 762
+sleep 0.7
 overlay_answer "Close Lumora" 6 >/dev/null || fail "Exit did not ask again"
 winprobe gone LUMORA - 10000 || fail "answering Yes did not close Vexo"
 wait "$OVERLAY_VEXO_PID" 2>/dev/null || true

@@ -27,15 +27,19 @@ BOOL CAboutDlg::OnInitDialog()
     return TRUE;
 }
 
-// A click inside the box closes it; the capture brings clicks anywhere here.
-LRESULT CAboutDlg::OnLeftButtonDown(WPARAM, LPARAM lParam)
+bool EndOnClickInside(fw::CDialog& dialog, LPARAM point)
 {
     RECT r;
-    GetClientRect(m_hWnd, &r);
-    const POINT at = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    if (PtInRect(&r, at)) {
-        ReleaseCapture();
-        EndDialog(IDOK);
-    }
+    GetClientRect(dialog.m_hWnd, &r);
+    const POINT at = {static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))};
+    if (!PtInRect(&r, at)) return false;
+    ReleaseCapture();
+    dialog.EndDialog(IDOK);
+    return true;
+}
+
+LRESULT CAboutDlg::OnLeftButtonDown(WPARAM, LPARAM lParam)
+{
+    EndOnClickInside(*this, lParam);
     return 0;
 }

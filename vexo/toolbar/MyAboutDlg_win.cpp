@@ -1,5 +1,7 @@
 #include "MyAboutDlg.h"
 
+#include "AboutDlg.h"
+
 #include "resource.h"
 
 namespace {
@@ -50,13 +52,7 @@ LRESULT CMyAboutDlg::OnPaint(WPARAM, LPARAM)
 
 LRESULT CMyAboutDlg::OnLeftButtonDown(WPARAM, LPARAM lParam)
 {
-    RECT r;
-    GetClientRect(m_hWnd, &r);
-    const POINT at = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    if (PtInRect(&r, at)) {
-        ReleaseCapture();
-        EndDialog(IDOK);
-    }
+    EndOnClickInside(*this, lParam);
     return 0;
 }
 
