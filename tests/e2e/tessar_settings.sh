@@ -14,6 +14,8 @@ manager="$tablet/MKProfile.ini"
 profile="$tablet/E2ESettings.ini"
 newprofile="$tablet/e2enew.ini"
 saved="$LUMORA_WINE_DIR/tessar_settings.MKProfile.ini"
+table="$tablet/orvtbl.ini"
+saved_table="$LUMORA_WINE_DIR/tessar_settings.orvtbl.ini"
 log_unix="$LUMORA_C/users/Public/keyrec.log"
 log_win='C:\users\Public\keyrec.log'
 keyrec="$LUMORA_WIN_BUILD/tests/e2e/keyrec.exe"
@@ -37,6 +39,7 @@ cleanup() {
     tabletdriver stop >/dev/null 2>&1 || true
     [ -n "$driver_pid" ] && wait "$driver_pid" 2>/dev/null || true
     if [ -f "$saved" ]; then mv -f "$saved" "$manager"; else rm -f "$manager"; fi
+    if [ -f "$saved_table" ]; then mv -f "$saved_table" "$table"; fi
     rm -f "$profile" "$newprofile" "$log_unix"
 }
 fail() { echo "FAIL: $*" >&2; cleanup; exit 1; }
@@ -129,18 +132,19 @@ tray_menu_pick() {
     xdotool mousemove $(( (l + r) / 2 )) $(( t + (b - t) * (2 * $1 + 1) / (2 * entries) )) click 1
     sleep 0.5
 }
-screenshot_window() {  # file
-    local l t r b
+screenshot_window() {  # file: the client area (no window manager draws the frame)
+    local l t r b ox oy
     read -r l t r b < <(winprobe rect Tessar -)
+    read -r ox oy < <(winprobe origin Tessar -)
     lumora_screenshot "$1.full.png" || fail "no screenshot"
-    convert "$1.full.png" -crop "$(( r - l ))x$(( b - t ))+$l+$t" +repage "$1"
+    convert "$1.full.png" -crop "$(( r - l - 2 * (ox - l) ))x$(( b - oy - (ox - l) ))+$ox+$oy" +repage "$1"
     rm -f "$1.full.png"
 }
 
 [ "$(winprobe count Tessar)" = 0 ] || fail "a Tessar is already running"
 
 mkdir -p "$tablet"
-rm -f "$saved"
+rm -f "$saved" "$saved_table"
 [ -f "$manager" ] && cp -f "$manager" "$saved"
 [ -f "$tablet/Presenter.ini" ] || cp "$LUMORA_SYSTEM_DIR/Presenter.ini" "$tablet/Presenter.ini"
 rm -f "$manager" "$profile" "$newprofile"
@@ -179,7 +183,15 @@ winprobe enabled Tessar - 1018 && fail "Confirm is enabled before any edit"
 click_client 125 108                                  # Use hot key
 click_client 283 108                                  # Ctrl
 click_client 500 108                                  # the key combo takes the focus
-type_text Tessar FF                                   # "F", then "F1": the entries with F in turn
+# Typing F walks the entries that begin with F ("F", "F1", ...) until "F1";
+# an open list is closed with Enter, which takes the entry.
+for i in $(seq 1 16); do
+    [ "$(winprobe itemsend Tessar - 1014 0x147 0 0)" = 36 ] && break
+    winprobe key Tessar - 0x46 >/dev/null
+    sleep 0.2
+done
+[ "$(winprobe itemsend Tessar - 1014 0x157 0 0)" = 1 ] && winprobe key Tessar - 0x0D >/dev/null
+sleep 0.3
 [ "$(winprobe itemsend Tessar - 1014 0x147 0 0)" = 36 ] || fail "F1 is not chosen in the key combo"
 click_client 450 80                                   # the hint: "Notepad" becomes "help"
 winprobe key Tessar - 0x23 >/dev/null
@@ -265,19 +277,39 @@ case "$status" in *"Response time: 500 ms"*) ;; *) fail "the driver window shows
 winprobe close '#32770' Setting >/dev/null
 winprobe gone '#32770' Setting 10000 >/dev/null || fail "the extra settings stayed open"
 
-# --- OEM id 2: its own texts; a second screenshot ---
+# --- the system menu's About: the versions from the tablet table ---
+cp -f "$table" "$saved_table"
+set_ini "$table" ControlPanel "FirmWare Version" 515
+winprobe post Tessar - 0x112 16 0 >/dev/null
+winprobe find '#32770' 'About Tessar' 10000 >/dev/null || fail "no about dialog"
+[ "$(winprobe itemtext '#32770' 'About Tessar' 1078)" = "Software Version 1.12" ] || fail "about: software version"
+[ "$(winprobe itemtext '#32770' 'About Tessar' 1079)" = "Firmware Version 2.3" ] || fail "about: firmware version"
+winprobe close '#32770' 'About Tessar' >/dev/null
+winprobe gone '#32770' 'About Tessar' 10000 >/dev/null || fail "the about dialog stayed open"
+
+# --- the tray menu's third entry switches the manager off ---
+tray_menu_pick 2 7
+for i in $(seq 1 30); do [ "$(get_ini "$manager" LastSetting UseORNot)" = 0 ] && break; sleep 0.1; done
+[ "$(get_ini "$manager" LastSetting UseORNot)" = 0 ] || fail "Disable did not write UseORNot 0"
+[ "$(winprobe itemsend Tessar - 1074 0xF0 0 0)" = 0 ] || fail "Disable left the Enable box checked"
+
+# --- OEM id 2: its own menu and texts; a second screenshot; Quit ---
 stop_tessar
 set_ini "$manager" Info OemID 2
 set_ini "$manager" LastSetting FileIndex 1
 set_ini "$manager" LastSetting FileName E2ESettings
 start_tessar
-winprobe post Tessar - 0x111 32772 0 >/dev/null       # the OEM's "&Hotkey" entry: Show
-sleep 1
+tray_menu_pick 0 5                                    # "&Hotkey": Show
 winprobe visible Tessar || fail "OEM 2: the window did not open"
 [ "$(winprobe itemtext Tessar - 1019)" = Active ] || fail "OEM 2: Setting reads '$(winprobe itemtext Tessar - 1019)'"
 shot2="$LUMORA_WINE_DIR/tessar_settings_oem2.png"
 screenshot_window "$shot2"
 echo "screenshots: $shot0 $shot2"
+tray_menu_pick 4 5                                    # Quit
+for i in $(seq 1 50); do kill -0 "$tessar_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$tessar_pid" 2>/dev/null && fail "Quit did not end Tessar"
+winprobe gone Tessar - 5000 >/dev/null || fail "Quit left the settings window"
+tessar_pid=""
 
 cleanup
 echo "PASS"
