@@ -314,6 +314,8 @@ void CTessarDlg::OnNew(UINT)
     s.setting = false;
     s.mods = {};
     tessar::LockKeyEditor(s);
+    // Setting stays available: the new profile's keys are set up from here.
+    s.settingOn = true;
     s.keyCombo = 0;
     s.path.clear();
     s.hint.clear();
