@@ -53,6 +53,12 @@ BOOL CDlg::OnInitDialog()
     SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
 
+    // The same About item as the settings window's; the picker has nothing to say with it.
+    if (const HMENU menu = GetSystemMenu(m_hWnd, FALSE)) {
+        AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuA(menu, MF_STRING, IDM_ABOUTBOX, fw::LoadStr(IDS_MENU_ABOUT).c_str());
+    }
+
     const HWND list = Item(IDC_PICKER_LIST);
     for (const auto& entry : ReadAppPaths())
         SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.first.c_str()));

@@ -257,6 +257,22 @@ case "$refusal" in *"device name"*) ;; *) fail "refusal was '$refusal'" ;; esac
 winprobe close '#32770' New >/dev/null
 winprobe gone '#32770' New 10000 >/dev/null || fail "the new-profile dialog did not close"
 
+# --- Delete: the new profile goes, a default profile stays ---
+click_client 382 37                                   # Delete (e2enew is selected)
+question=$(winprobe answer Tessar 1 10000) || fail "Delete did not ask"
+case "$question" in *"Delete this profile"*) ;; *) fail "Delete asked '$question'" ;; esac
+for i in $(seq 1 50); do [ -f "$newprofile" ] || break; sleep 0.1; done
+[ -f "$newprofile" ] && fail "Delete left the profile's file"
+[ "$(winprobe itemsend Tessar - 1000 0x146 0 0)" = 2 ] || fail "the list still holds the deleted profile"
+[ "$(get_ini "$manager" Info FileCount)" = 2 ] || fail "FileCount was not lowered with the saved profile"
+[ "$(winprobe itemsend Tessar - 1000 0x147 0 0)" = 0 ] || fail "Delete did not select the default entry"
+sleep 2
+click_client 382 37                                   # Delete on Presenter, a default profile
+refusal=$(winprobe answer Tessar 1 10000) || fail "a default profile was not refused"
+case "$refusal" in *"not allowed to be modified nor deleted"*) ;; *) fail "refusal was '$refusal'" ;; esac
+[ -f "$tablet/Presenter.ini" ] || fail "the default profile's file is gone"
+sleep 2
+
 # --- extra settings ("Tessar -s" posts 0x530): the sound reaches the driver ---
 set_ini "$manager" Option TipClickSound 0
 wine "$LUMORA_PROGRAM_DIR/Tessar.exe" -s >/dev/null 2>&1
