@@ -229,11 +229,24 @@ winprobe visible Tessar || fail "Show did not open the window again"
 click_client 282 37                                   # New
 winprobe find '#32770' New 10000 >/dev/null || fail "no new-profile dialog"
 sleep 0.5
+# "..." lists the installed programs; OK takes the first (sorted) entry.
+winprobe post '#32770' New 0x111 1006 0 >/dev/null
+winprobe find '#32770' Open 10000 >/dev/null || fail "no installed-programs list"
+sleep 0.5
+first=$(winprobe itemsend '#32770' Open 1090 0x18B 0 0)   # LB_GETCOUNT
+[ "${first:-0}" -gt 0 ] || fail "the installed-programs list is empty"
+winprobe post '#32770' Open 0x111 1 0 >/dev/null
+winprobe gone '#32770' Open 10000 >/dev/null || fail "the installed-programs list stayed open"
+sleep 0.5
+program=$(winprobe itemtext '#32770' New 1005)
+case "$program" in ?:*.exe|?:*.EXE) ;; *) fail "the chosen program shows as '$program'" ;; esac
 type_text '#32770' E2ENEW
 winprobe key '#32770' - 0x0D >/dev/null               # OK
 winprobe gone '#32770' New 10000 >/dev/null || fail "the new-profile dialog stayed open"
 [ -f "$newprofile" ] || fail "no profile file for the new profile"
 [ "$(get_ini "$newprofile" FileInfo FileName)" = e2enew ] || fail "the new file has no [FileInfo] FileName"
+[ "$(get_ini "$newprofile" FileInfo ExeFilePath)" = "$program" ] || fail "ExeFilePath is not '$program'"
+case "$(get_ini "$newprofile" FileInfo ExeFileName)" in *.exe|*.EXE) ;; *) fail "ExeFileName is not a program's name" ;; esac
 [ "$(winprobe itemsend Tessar - 1000 0x146 0 0)" = 3 ] || fail "the profile list does not hold the new profile"
 [ "$(winprobe itemsend Tessar - 1000 0x147 0 0)" = 2 ] || fail "the new profile is not selected"
 click_client 467 562                                  # OK: another profile, so it asks to save the list
