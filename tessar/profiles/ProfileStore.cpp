@@ -515,6 +515,18 @@ void ProfileStore::WriteMacroKeyDelayTime(int ms)
     ini_.WriteInt(managerPath_, kSecMacroKey, kKeyMacroKeyDelayTime, ms);
 }
 
+std::string ProfileStore::MacroKeyDelayText()
+{
+    return ini_.GetString(managerPath_, kSecMacroKey, kKeyMacroKeyDelayTime, "", 1000);
+}
+
+std::string ProfileStore::DriverVersionText()
+{
+    return ini_.GetString(tablePath_, kSecVersion, kKeyVerString, "", 20);
+}
+
+int ProfileStore::FirmwareVersion() { return ini_.GetInt(tablePath_, kSecControlPanel, "FirmWare Version", 0); }
+
 std::string ProfileStore::ModelName()
 {
     return ini_.GetString(managerPath_, kSecWTStringTable, Format(kFmtModelNameKey, Hex(RawPid())), "",

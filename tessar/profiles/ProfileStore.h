@@ -197,6 +197,11 @@ public:
     void WriteTipClickSound(int on);
     int MacroKeyDelayTime(int def);
     void WriteMacroKeyDelayTime(int ms);
+    // [MacroKey] MacroKeyDelayTime as stored (the extra settings compare the text).
+    std::string MacroKeyDelayText();
+    // [Version] VerString and [ControlPanel] "FirmWare Version" of the tablet table.
+    std::string DriverVersionText();
+    int FirmwareVersion();
     std::string ModelName();  // [WTStringTable] of the raw PID
 
     // ---- stroke links ----

@@ -22,6 +22,7 @@ public:
     HINSTANCE Instance() const { return instance_; }
     // The settings window while it runs, else null.
     HWND MainWindow() const;
+    CTessarDlg* MainDialog() const { return mainDlg_; }
 
     // The flag shared by every process of this executable file.
     static LONG StartFlag();

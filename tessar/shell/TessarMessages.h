@@ -23,4 +23,9 @@ constexpr UINT WM_MACROKEY_EVENT = 0x533;
 constexpr UINT WM_QUIT_MANAGER = 0x534;
 constexpr UINT WM_DRIVER_STARTED = 0x535;
 
+// The tablet driver's hidden window and Tessar's notices to it.
+constexpr char kDriverWindowTitle[] = "OrvikUSBTablet";
+constexpr UINT WM_DRIVER_RESPONSE_TIME = 0x46A;
+constexpr UINT WM_DRIVER_POINTING_SOUND = 0x46B;  // wParam: the pointing sound, 0 or 1
+
 }  // namespace tessar

@@ -6,8 +6,14 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "AboutDlg_win.h"
 #include "ActionPlatform_win.h"
+#include "Gdi.h"
+#include "KeyEditor.h"
+#include "NewFileDlg_win.h"
+#include "SetMacroDlg_win.h"
 #include "KeyActions.h"
 #include "KeySequenceSender.h"
 #include "KeyTip_win.h"
@@ -42,9 +48,28 @@ public:
 
     // The active profile: the profile combo box's selected entry.
     std::string ActiveProfile() override;
-    // Makes the selected profile the active one (the key editor and key
-    // buttons, when they are there, show it).
+    // Makes the selected profile the active one: the key editor and the key
+    // buttons show its keys.
     void ReloadForProfileSelection();
+    // Shows key n of the active profile in the key editor.
+    void ShowKey(int keyNumber);
+    // Fills the key list, the model name, the key buttons and the key combo.
+    void RebuildKeyLists();
+    // Gives every key button its hint as tooltip.
+    void RefreshKeyTooltips();
+
+    // The profile count at which the new-profile dialog inserts its entry.
+    int ProfileCount() const { return profileCount_; }
+    void SetProfileCount(int count) { profileCount_ = count; }
+    tessar::ProfileStore& Store() { return *store_; }
+    // The new-profile dialog's side: the listed names, and adding one (the
+    // entry, its file and the key editor reset for it).
+    std::vector<std::string> ProfileNamesForNew() const { return ProfileNames(); }
+    bool AddNewProfile(const std::string& name, const std::string& exePath, const std::string& exeName);
+    // Runs the extra settings dialog (tray menu, message 0x530, "Tessar -s").
+    void RunExtraSettings();
+    void RunAbout();
+    HINSTANCE Instance() const;
 
 protected:
     BOOL OnInitDialog() override;
@@ -76,6 +101,56 @@ private:
 
     LRESULT OnWindowPosChanging(WPARAM, LPARAM lParam);
     LRESULT OnTimer(WPARAM id, LPARAM);
+    LRESULT OnSysCommand(WPARAM id, LPARAM lParam);
+    LRESULT OnPaint(WPARAM, LPARAM);
+    LRESULT OnQueryDragIcon(WPARAM, LPARAM);
+
+    // Start-up (TessarDlg_win.cpp).
+    void AddAboutToSystemMenu();
+    void LayOutControls();
+    void SetControlTexts();
+    void NotifyDriverOfSound();
+    void ApplyStartupVisibility();
+
+    // The profile commands (TessarDlg_win.cpp).
+    void OnProfileSelected(UINT);
+    void OnNew(UINT);
+    void OnDelete(UINT);
+    void OnDefault(UINT);
+    void OnEnableClicked(UINT);
+    void OnDisplayTooltipsClicked(UINT);
+    std::vector<std::string> ProfileNames() const;
+    void FitProfileDropWidth(bool onlyWiden);
+    void ShowKey1AndSelect();
+
+    // The key editor and the key buttons (TessarDlgKeys_win.cpp).
+    tessar::EditorState ReadEditor() const;
+    void ApplyEditor(const tessar::EditorState& s);
+    std::string SelectedKeyCommand();
+    int SelectedKeyNumber() const;
+    void BuildKeyButtons();
+    void DestroyKeyButtons();
+    void OnKeySelected(UINT);
+    void OnSettingClicked(UINT);
+    void OnHotKeyClicked(UINT);
+    void OnLinkingClicked(UINT);
+    void OnEditChanged(UINT);
+    void OnBrowse(UINT);
+    void OnConfirm(UINT);
+    void OnKeyButton(UINT id);
+    void EnableConfirm(bool on);
+    bool ConfirmEnabled() const;
+    void LockKeyEditorForKey(int keyNumber);
+
+    // The tray menu and its commands (TessarDlgTray_win.cpp).
+    void OnTrayAbout(UINT);
+    void OnTrayShow(UINT);
+    void OnTrayToggle(UINT);
+    void OnTraySetting(UINT);
+    void OnTrayPenPad(UINT);
+    void OnTrayHelp(UINT);
+    void OnTrayQuit(UINT);
+    void SetManagerIcons(bool enabled, bool changeIcons);
 
     // The driver's messages (TessarDlgDriver_win.cpp).
     void OnPowerBroadcast(WPARAM event);
@@ -114,6 +189,18 @@ private:
     void SetWindowIcons(HICON icon);
 
     CTessarApp& app_;
+    std::string profilePath_;
+    std::string browseResult_;
+    CNewFileDlg newFileDlg_;
+    CSetMacroDlg setMacroDlg_;
+    // The key buttons on the tablet picture, made at run time.
+    std::vector<HWND> keyButtons_;
+    fw::ScopedFont keyButtonFont_;
+    fw::ScopedFont keyFrameFont_;
+    HWND tooltips_ = nullptr;
+    unsigned comboDropWidth_ = 0;
+    int profileCount_ = 0;
+    int managerOn_ = 0;
     COwnedIcon enabledIcon_;
     COwnedIcon disabledIcon_;
     char trayTip_[100] = {};

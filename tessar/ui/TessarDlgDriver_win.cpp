@@ -44,8 +44,8 @@ void CTessarDlg::OnStrokeLink(WPARAM stroke)
 
 void CTessarDlg::OnShowExtraSettings()
 {
-    // The extra settings dialog comes with the dialogs' own work; the
-    // message is taken so that it does not reach the default handling.
+    // Posted, so the dialog runs from the message loop, not inside the filter.
+    RunExtraSettings();
 }
 
 void CTessarDlg::OnReloadProfile()
@@ -53,6 +53,8 @@ void CTessarDlg::OnReloadProfile()
     const HWND combo = Item(IDC_PROFILE_COMBO);
     const int current = static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
     const int wanted = tessar::ProfileToSelectOnReload(*store_, current);
+    // The key buttons take the font again (the driver may have a new tablet).
+    keyButtonFont_.Reset();
     if (wanted >= 0) {
         SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(wanted), 0);
         ReloadForProfileSelection();

@@ -16,6 +16,12 @@
 //   winprobe enabled <class|-> <title|-> <control id> exit 0 if the dialog control is enabled
 //   winprobe key <class|-> <title|-> <virtual key>   brings the window to the front and
 //                                                    types the key there (down and up)
+//   winprobe origin <class|-> <title|>               prints the screen position of the
+//                                                    client area's top left corner
+//   winprobe itemtext <class|-> <title|-> <control id>  prints a dialog control's text
+//   winprobe itemsend <class|-> <title|-> <control id> <msg> <wParam> <lParam>
+//                                                    sends to a dialog control, prints the answer
+// A <msg> that is not a number is a registered message's name ("NotifyIcon").
 #include <windows.h>
 
 #include <cstdio>
@@ -26,6 +32,13 @@
 namespace {
 
 const char* Arg(const char* s) { return std::strcmp(s, "-") == 0 ? nullptr : s; }
+
+UINT MessageArg(const char* s)
+{
+    char* end = nullptr;
+    const unsigned long number = std::strtoul(s, &end, 0);
+    return end != s ? static_cast<UINT>(number) : RegisterWindowMessageA(s);
+}
 
 HWND FindWithin(const char* cls, const char* title, DWORD timeoutMs)
 {
@@ -80,6 +93,37 @@ int main(int argc, char** argv)
         RECT r = {};
         GetWindowRect(hwnd, &r);
         std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+        return 0;
+    }
+    if (cmd == "origin") {
+        HWND hwnd = FindWindowA(Arg(argv[2]), Arg(argv[3]));
+        if (!hwnd) return 1;
+        POINT p = {0, 0};
+        ClientToScreen(hwnd, &p);
+        std::printf("%ld %ld\n", static_cast<long>(p.x), static_cast<long>(p.y));
+        return 0;
+    }
+    if (cmd == "itemtext" || cmd == "itemsend") {
+        if (argc < 5) return Usage();
+        HWND hwnd = FindWindowA(Arg(argv[2]), Arg(argv[3]));
+        HWND control = hwnd ? GetDlgItem(hwnd, static_cast<int>(std::strtol(argv[4], nullptr, 0))) : nullptr;
+        if (!control) return 1;
+        if (cmd == "itemtext") {
+            // WM_GETTEXT itself: GetWindowText does not ask another process's edit controls.
+            char text[512] = "";
+            DWORD_PTR copied = 0;
+            SendMessageTimeoutA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                                5000, &copied);
+            std::printf("%s\n", text);
+            return 0;
+        }
+        if (argc < 8) return Usage();
+        DWORD_PTR answer = 0;
+        if (!SendMessageTimeoutA(control, MessageArg(argv[5]), static_cast<WPARAM>(std::strtoull(argv[6], nullptr, 0)),
+                                 static_cast<LPARAM>(std::strtoll(argv[7], nullptr, 0)), SMTO_ABORTIFHUNG, 5000,
+                                 &answer))
+            return 1;
+        std::printf("%lld\n", static_cast<long long>(answer));
         return 0;
     }
     if (cmd == "enabled" || cmd == "key") {
@@ -147,7 +191,7 @@ int main(int argc, char** argv)
         HWND hwnd = FindWindowA(Arg(argv[2]), Arg(argv[3]));
         if (!hwnd || argc < 7) return 1;
         DWORD_PTR answer = 0;
-        if (!SendMessageTimeoutA(hwnd, static_cast<UINT>(std::strtoul(argv[4], nullptr, 0)),
+        if (!SendMessageTimeoutA(hwnd, MessageArg(argv[4]),
                                  static_cast<WPARAM>(std::strtoull(argv[5], nullptr, 0)),
                                  static_cast<LPARAM>(std::strtoll(argv[6], nullptr, 0)), SMTO_ABORTIFHUNG, 5000,
                                  &answer))
@@ -160,7 +204,7 @@ int main(int argc, char** argv)
         if (!hwnd) return 1;
         if (cmd == "close") return PostMessageA(hwnd, WM_CLOSE, 0, 0) ? 0 : 1;
         if (argc < 7) return Usage();
-        const UINT msg = static_cast<UINT>(std::strtoul(argv[4], nullptr, 0));
+        const UINT msg = MessageArg(argv[4]);
         const WPARAM wParam = static_cast<WPARAM>(std::strtoull(argv[5], nullptr, 0));
         const LPARAM lParam = static_cast<LPARAM>(std::strtoll(argv[6], nullptr, 0));
         return PostMessageA(hwnd, msg, wParam, lParam) ? 0 : 1;
