@@ -62,20 +62,34 @@ void Place(HWND control, const vexo::PlayerBox& box)
 }
 
 // The painter's surface: a device context of the player window used only on
-// the painter thread, clipped so that it never reaches the bottom bar, which
-// the user-interface thread paints.
+// the painter thread. It never reaches below the top of the bottom bar,
+// which the user-interface thread paints: the device context's clipping
+// leaves the bar out, and pictures, which cover the whole page, are cut at
+// the bar before they are copied.
 class CPainterSurface : public vexo::CDcPlaybackSurface {
 public:
-    CPainterSurface(HWND window, HDC dc) : CDcPlaybackSurface(dc), window_(window), dc_(dc) {}
+    CPainterSurface(HWND window, HDC dc, const RECT& limit)
+        : CDcPlaybackSurface(dc), window_(window), dc_(dc), limit_{limit.left, limit.top, limit.right, limit.bottom}
+    {
+    }
     ~CPainterSurface() override
     {
         Flush();
         ReleaseDC(window_, dc_);
     }
+    void PutPicture(const vexo::IPicture& picture, const InkRect& rect, const InkRect& area) override
+    {
+        const InkRect part = {area.left > limit_.left ? area.left : limit_.left,
+                              area.top > limit_.top ? area.top : limit_.top,
+                              area.right < limit_.right ? area.right : limit_.right,
+                              area.bottom < limit_.bottom ? area.bottom : limit_.bottom};
+        if (part.left < part.right && part.top < part.bottom) CDcPlaybackSurface::PutPicture(picture, rect, part);
+    }
 
 private:
     HWND window_;
     HDC dc_;
+    InkRect limit_;
 };
 
 }  // namespace
@@ -484,9 +498,14 @@ std::unique_ptr<vexo::IPlaybackSurface> CPlayerDlg::OpenSurface()
     HDC dc = GetDC(m_hWnd);
     if (!dc) return nullptr;
     // The bar and the time belong to the user-interface thread.
+    RECT client = {};
+    GetClientRect(m_hWnd, &client);
     const RECT bar = BarRect();
-    if (barHeight_ > 0) ExcludeClipRect(dc, bar.left, bar.top, bar.right, bar.bottom);
-    return std::make_unique<CPainterSurface>(m_hWnd, dc);
+    if (barHeight_ > 0) {
+        ExcludeClipRect(dc, bar.left, bar.top, bar.right, bar.bottom);
+        client.bottom = bar.top;
+    }
+    return std::make_unique<CPainterSurface>(m_hWnd, dc, client);
 }
 
 void CPlayerDlg::ShowTime(uint32_t ms)
