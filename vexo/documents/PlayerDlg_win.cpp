@@ -537,8 +537,10 @@ void CPlayerDlg::PlayingChanged(bool playing)
 
 LRESULT CPlayerDlg::OnPlayerState(WPARAM playing, LPARAM)
 {
-    // A state posted by the painter may arrive after a newer one.
-    ApplyButtonStates(playing != 0 && IsPlaying());
+    // The flag, not the posted state: a state posted by the painter may
+    // arrive after a newer playback started.
+    (void)playing;
+    ApplyButtonStates(IsPlaying());
     if (!IsPlaying()) engine_.EndPlaybackThreads();
     RepaintBottomBar();
     return 0;

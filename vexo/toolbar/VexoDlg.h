@@ -42,6 +42,9 @@ public:
     // Loads an annotation document onto the current page; a failure is told
     // in a message box and leaves the page as it was.
     void OpenDocument(const std::string& path);
+    // Saves the current page's strokes as an annotation document; a failure
+    // is told in a message box and leaves an earlier file as it was.
+    bool SaveDocument(const std::string& path);
 
     // vexo::IOverlayHost
     int SlideShowState() const override;

@@ -314,6 +314,14 @@ void CVexoDlg::OpenDocument(const std::string& path)
     vexo::ReportDocumentFailure(owner, result, vexo::DocKind::kAnnotation, path);
 }
 
+bool CVexoDlg::SaveDocument(const std::string& path)
+{
+    const vexo::DocResult result = vexo::CVexoDoc(fw::Files()).Save(path, *this);
+    const HWND owner = overlay_.m_hWnd && IsWindowVisible(overlay_.m_hWnd) ? overlay_.m_hWnd : m_hWnd;
+    vexo::ReportDocumentFailure(owner, result, vexo::DocKind::kAnnotation, path);
+    return result == vexo::DocResult::kOk;
+}
+
 void CVexoDlg::Serialize(fw::CArchive& ar)
 {
     overlay_.Pages().CurrentLines().Serialize(ar);
