@@ -6,7 +6,8 @@
 # pages plays back in the player (the stroke grows between two screenshots)
 # and stops by itself; it is saved and opened again through the player's file
 # dialogs, typed into as a user would; a recording named on the command line
-# plays at once; closing the player during playback stops it promptly.
+# plays at once; closing the player during playback stops it promptly; the
+# compact style proposes dated file names and counts them up.
 set -euo pipefail
 source "$(dirname "$0")/../../tools/wine-env.sh"
 lumora_wine_env
@@ -29,13 +30,17 @@ doc_win='C:\users\Public\e2e_ink.flmz'
 bad_win='C:\users\Public\e2e_cut.flmz'
 rec_win='C:\users\Public\e2e_lesson'
 rm -f "$public"/e2e_*
+prefix=$(date +%m%d%Y-)
+find "$LUMORA_C" -iname "$prefix*.lmz" -delete
 trap 'overlay_stop' EXIT
 
-# Starts Vexo (classic strip, opaque overlay) with the given command line.
+# Starts Vexo (opaque overlay; the classic strip unless VEXO_STYLE says
+# otherwise) with the given command line.
 vexo_start() {
     local settings="$LUMORA_COMMON_APPDATA/Vexo.ini"
     winprobe gone LUMORA - 10000 || fail "an earlier Vexo is still running"
     cp "$LUMORA_PROGRAM_DIR/Vexo.ini" "$settings"
+    sed -i "s/^Style=.*/Style=${VEXO_STYLE:-0}/" "$settings"
     (cd "$LUMORA_C" && exec wine "$LUMORA_PROGRAM_DIR/Vexo.exe" "$@" >/dev/null 2>&1) &
     OVERLAY_VEXO_PID=$!
     winprobe find LUMORA - 20000 >/dev/null || fail "Vexo did not start"
@@ -222,4 +227,24 @@ sleep 0.5
 winprobe enabled "#32770" "$PLAYER" $IDC_PLAY && fail "a recording on the command line did not play at once"
 wait_stopped 200 || fail "the command-line recording did not stop by itself"
 overlay_stop
+
+# --- the compact style proposes dated names and counts them up ---
+VEXO_STYLE=1 vexo_start
+winprobe post LUMORA - $WM_COMMAND $IDC_PLAYER 0
+for i in $(seq 1 50); do player_visible && break; sleep 0.1; done
+player_visible || fail "the compact style's player did not show"
+for n in 1 2; do
+    player_command $IDC_PLAYER_SAVE
+    winprobe find "#32770" "Save As" 10000 >/dev/null || fail "no save dialog in the compact style"
+    sleep 0.5
+    winprobe key "#32770" "Save As" $VK_RETURN
+    winprobe gone "#32770" "Save As" 10000 || fail "the compact style's save dialog stayed"
+    sleep 0.5
+    [ -n "$(find "$LUMORA_C" -iname "$prefix$n.lmz")" ] || fail "the proposal was not $prefix$n"
+    grep -q "^DefaultFileName=$prefix$n" "$LUMORA_COMMON_APPDATA/Vexo.ini" || fail "the name $prefix$n was not stored"
+done
+shot="$LUMORA_WINE_DIR/documents_compact_player.png"
+lumora_screenshot "$shot"
+overlay_stop
+echo "compact style: proposed and stored $prefix""1, then $prefix""2"
 echo "PASS: documents open from the command line and the dialog, damaged ones are refused; recordings play, grow, stop, save, open and play from the command line"
