@@ -627,3 +627,5 @@ void CPlayerDlg::DrawPageInk(vexo::IPicture& picture)
     if (!overlay_) return;
     DrawAll(static_cast<vexo::CDibPicture&>(picture).Dc(), overlay_->Pages().CurrentLines());
 }
+
+void CPlayerDlg::IndexAlreadySet(bool action) { vexo::ReportIndexAlreadySet(m_hWnd, action); }

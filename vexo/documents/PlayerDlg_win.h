@@ -122,6 +122,7 @@ private:
     std::unique_ptr<vexo::IPicture> CopyScreen(int width, int height) override;
     std::unique_ptr<vexo::IPicture> FilledPicture(int width, int height, ColourRef colour) override;
     void DrawPageInk(vexo::IPicture& picture) override;
+    void IndexAlreadySet(bool action) override;
 
     // vexo::IPlaybackView
     std::unique_ptr<vexo::IPlaybackSurface> OpenSurface() override;
