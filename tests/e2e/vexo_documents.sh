@@ -226,7 +226,15 @@ player_visible || fail "a recording on the command line did not show the player"
 sleep 0.5
 winprobe enabled "#32770" "$PLAYER" $IDC_PLAY && fail "a recording on the command line did not play at once"
 wait_stopped 200 || fail "the command-line recording did not stop by itself"
-overlay_stop
+# Leaving Vexo during playback ends the player's threads with it.
+player_command $IDC_PLAY
+sleep 0.5
+winprobe post LUMORA - $WM_TOOLBAR_COMMAND 23 0
+overlay_answer "Close Lumora" 6 >/dev/null || fail "Exit during playback did not ask"
+winprobe gone LUMORA - 10000 || fail "Vexo did not end during playback"
+wait "$OVERLAY_VEXO_PID" 2>/dev/null || true
+OVERLAY_VEXO_PID=
+echo "a command-line recording plays at once; Exit during playback ends Vexo"
 
 # --- the compact style proposes dated names and counts them up ---
 VEXO_STYLE=1 vexo_start
