@@ -62,6 +62,32 @@ red=$(red_in "$work/page.png")
 overlay_wait_shown || fail "the overlay did not come back after Save"
 echo "Save: page.jpg is a JPEG showing the ink ($red red pixels)"
 
+# --- the same ink saved as a document and opened again on another page ---
+save_as 'C:\export\notes.flmz'
+for _ in $(seq 1 50); do [ -s "$work/notes.flmz" ] && break; sleep 0.2; done
+[ -s "$work/notes.flmz" ] || fail "Save wrote no document"
+overlay_wait_shown || fail "the overlay did not come back after saving the document"
+overlay_command 48  # the white board: a page of its own, empty
+sleep 2
+board="$LUMORA_WINE_DIR/export_board_before.png"
+overlay_shot "$board"
+[ "$(red_in "$board")" -lt 20 ] || fail "the white board already shows the ink ($board)"
+winprobe post LUMORA - 0x111 1080 0  # the open-document button
+winprobe find "#32770" Open 10000 >/dev/null || fail "no open dialog"
+sleep 0.5
+winprobe settext "#32770" Open $FILE_NAME_CONTROL 'C:\export\notes.flmz' || fail "the open dialog has no name box"
+winprobe answer Open $IDOK 5000 >/dev/null || fail "cannot press Open"
+winprobe gone "#32770" Open 10000 || fail "the open dialog stayed"
+board="$LUMORA_WINE_DIR/export_board_opened.png"
+for _ in $(seq 1 5); do
+    overlay_shot "$board"
+    red=$(red_in "$board")
+    [ "$red" -ge 250 ] && break
+done
+[ "$red" -ge 250 ] || fail "the document opened on the white board shows $red red pixels ($board)"
+overlay_command 47 36  # back to the slide screen and its ink, red again
+echo "Save as notes.flmz and Open on the white board: the same stroke ($red red pixels)"
+
 # --- a name in capitals saves nothing, and says so ---
 save_as 'C:\export\Notes.JPG'
 text=$(overlay_answer "Save As Jpg File" $IDOK) || fail "a refused name was not reported"

@@ -4,7 +4,7 @@
 //   winprobe find <class|-> <title|-> [timeout ms]   prints the title; exit 1 if not found
 //   winprobe gone <class|-> <title|-> [timeout ms]   exit 0 once no such window exists
 //   winprobe count <class>                           prints the number of top-level windows
-//   winprobe visible <class>                         exit 0 if such a window is visible
+//   winprobe visible <class> [title]                 exit 0 if such a window is visible
 //   winprobe post <class|-> <title|-> <msg> <wParam> <lParam>   numbers in C notation
 //   winprobe send <class|-> <title|-> <msg> <wParam> <lParam>   prints the answer
 //   winprobe settext <class|-> <title|-> <control id> <text>   sets a dialog control's text
@@ -22,6 +22,9 @@
 //   winprobe itemsend <class|-> <title|-> <control id> <msg> <wParam> <lParam>
 //                                                    sends to a dialog control, prints the answer
 // A <msg> that is not a number is a registered message's name ("NotifyIcon").
+//   winprobe type <class|-> <title|-> <text>         brings the window to the front and
+//                                                    types the text there, shifted where
+//                                                    the keyboard needs it
 #include <windows.h>
 
 #include <cstdio>
@@ -83,7 +86,7 @@ int main(int argc, char** argv)
         return 0;
     }
     if (cmd == "visible") {
-        HWND hwnd = FindWindowA(argv[2], nullptr);
+        HWND hwnd = FindWindowA(argv[2], argc > 3 ? Arg(argv[3]) : nullptr);
         return hwnd && IsWindowVisible(hwnd) ? 0 : 1;
     }
     if (argc < 4) return Usage();
@@ -150,6 +153,35 @@ int main(int argc, char** argv)
         }
         keys[1].ki.dwFlags = keys[0].ki.dwFlags | KEYEVENTF_KEYUP;
         return SendInput(2, keys, sizeof(INPUT)) == 2 ? 0 : 1;
+    }
+    if (cmd == "type") {
+        if (argc < 5) return Usage();
+        HWND hwnd = FindWindowA(Arg(argv[2]), Arg(argv[3]));
+        if (!hwnd) return 1;
+        SetForegroundWindow(hwnd);
+        Sleep(100);
+        for (const char* c = argv[4]; *c; ++c) {
+            const SHORT scan = VkKeyScanA(*c);
+            if (scan == -1) return 1;
+            const WORD vk = LOBYTE(scan);
+            const bool shift = (HIBYTE(scan) & 1) != 0;
+            INPUT keys[4] = {};
+            int n = 0;
+            auto add = [&](WORD key, DWORD flags) {
+                keys[n].type = INPUT_KEYBOARD;
+                keys[n].ki.wVk = key;
+                keys[n].ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
+                keys[n].ki.dwFlags = flags;
+                ++n;
+            };
+            if (shift) add(VK_SHIFT, 0);
+            add(vk, 0);
+            add(vk, KEYEVENTF_KEYUP);
+            if (shift) add(VK_SHIFT, KEYEVENTF_KEYUP);
+            if (SendInput(static_cast<UINT>(n), keys, sizeof(INPUT)) != static_cast<UINT>(n)) return 1;
+            Sleep(20);
+        }
+        return 0;
     }
     const DWORD timeout = argc > 4 ? static_cast<DWORD>(std::strtoul(argv[4], nullptr, 0)) : 0;
     if (cmd == "find") {

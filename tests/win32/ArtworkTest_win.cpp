@@ -211,6 +211,10 @@ const FamilyCase kFamilies[] = {
     // the player
     {"OPEN", "UDFX", 42, 24},         {"SAVE", "UDFX", 42, 24},        {"PLAY", "UDFX", 42, 24},
     {"PAUSE", "UDFX", 42, 24},        {"PLAYERSTOP", "UDFX", 42, 24},  {"PLAYERCLOSE", "UDF", 22, 24},
+    // the player in the compact style
+    {"UI1_PLAYER_PLAY", "UDFX", 36, 44},  {"UI1_PLAYER_PAUSE", "UDFX", 36, 44},
+    {"UI1_PLAYER_STOP", "UDFX", 36, 44},  {"UI1_PLAYER_OPEN", "UDFX", 36, 44},
+    {"UI1_PLAYER_SAVE", "UDFX", 36, 44},  {"EXIT_UI1", "UDF", 36, 44},
 };
 
 TEST(ArtworkBitmaps, EveryFamilyHasExactlyItsImagesAt24BitsAndItsSize)
@@ -266,7 +270,7 @@ TEST(ArtworkBitmaps, NumberedBitmapsHaveTheirSizes)
 {
     const NumberedCase cases[] = {
         {279, 23, 22},   {280, 23, 22},   {281, 23, 22},   {285, 1280, 28}, {539, 1280, 34},
-        {286, 1280, 28}, {531, 150, 184}, {532, 150, 184}, {577, 28, 28},   {578, 28, 28},
+        {286, 1280, 28}, {506, 1280, 46}, {531, 150, 184}, {532, 150, 184}, {577, 28, 28},   {578, 28, 28},
         {579, 28, 28},   {580, 28, 28},   {572, 28, 48},
     };
     for (const NumberedCase& c : cases) {

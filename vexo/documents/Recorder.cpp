@@ -62,7 +62,8 @@ void CRecorder::BeginPageLayer()
         current_ = collection.get();
         layers_.collections.push_back(std::move(collection));
         layers_.actions.push_back(current_);
-        found->SetIndexOfCollection(static_cast<int32_t>(layers_.collections.size() - 1));
+        if (!found->SetIndexOfCollection(static_cast<int32_t>(layers_.collections.size() - 1)))
+            host_.IndexAlreadySet(false);
     } else {
         auto section = std::make_unique<CSection>();
         section->startTime = now;
@@ -73,7 +74,7 @@ void CRecorder::BeginPageLayer()
         layers_.sections.push_back(std::move(section));
         layers_.actions.push_back(current_);
     }
-    current_->SetIndexOfAction(static_cast<int32_t>(layers_.actions.size() - 1));
+    if (!current_->SetIndexOfAction(static_cast<int32_t>(layers_.actions.size() - 1))) host_.IndexAlreadySet(true);
 }
 
 std::unique_ptr<IPicture> CRecorder::PagePicture(int pageId, const InkRect& rect)

@@ -24,6 +24,9 @@ public:
     virtual std::unique_ptr<IPicture> FilledPicture(int width, int height, ColourRef colour) = 0;
     // Draws the overlay's current page strokes onto the picture.
     virtual void DrawPageInk(IPicture& picture) = 0;
+    // A layer's time-line position (action) or collection index was set
+    // before and keeps its first value; the recorder itself never does this.
+    virtual void IndexAlreadySet(bool action) { (void)action; }
 };
 
 class CRecorder {

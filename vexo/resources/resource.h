@@ -41,6 +41,19 @@
 #define IDC_WIDTH_POPUP 1077
 #define IDC_OPEN_DOCUMENT 1080
 
+// The player (dialog 266) and its bottom bars.
+#define IDD_PLAYER 266
+#define IDC_PLAYER_PLAY 1038
+#define IDC_PLAYER_STOP 1039
+#define IDC_PLAYER_PAUSE 1040
+#define IDC_PLAYER_CLOSE 1042
+#define IDC_PLAYER_SLIDER 1043
+#define IDC_PLAYER_TIME 1044
+#define IDC_PLAYER_OPEN 1045
+#define IDC_PLAYER_SAVE 1046
+#define IDB_PLAYER_BAR 286
+#define IDB_PLAYER_BAR_COMPACT 506
+
 // The about box and the picture box.
 #define IDD_ABOUT 100
 #define IDC_ABOUT_TEXT 1073
@@ -80,6 +93,11 @@
 #define IDS_RECORD 125
 #define IDS_STOP_RECORDING 126
 #define IDS_PLAY_BACK 127
+#define IDS_PLAY 122
+#define IDS_PAUSE 123
+#define IDS_STOP 124
+#define IDS_OPEN_FILE 128
+#define IDS_SAVE_FILE 129
 #define IDS_PEN_THICKNESS 132
 #define IDS_PEN_COLOUR 138
 #define IDS_MY_COMPUTER 139

@@ -13,6 +13,7 @@
 #include "MyLinkBMPBtn.h"
 #include "OverlayLink.h"
 #include "PageExport_win.h"
+#include "PlayerDlg_win.h"
 #include "QuilletSlideShow_win.h"
 #include "ToolbarCommands.h"
 
@@ -21,7 +22,10 @@ class CVexoApp;
 // WM_TOOLBAR_COMMAND: wParam a command code, lParam ignored.
 inline constexpr UINT WM_TOOLBAR_COMMAND = 0x464;
 
-class CVexoDlg : public CAppBarDlg, public vexo::IOverlayHost, protected IToolbarView {
+class CVexoDlg : public CAppBarDlg,
+                 public vexo::IOverlayHost,
+                 public vexo::IDocumentOwner,
+                 protected IToolbarView {
 public:
     CVexoDlg(CVexoApp& app, UINT templateId);
     ~CVexoDlg() override;
@@ -31,6 +35,17 @@ public:
 
     CMyDrawWnd& Overlay() { return overlay_; }
     CToolbarCommands& Commands() { return *commands_; }
+    CPlayerDlg& Player() { return player_; }
+
+    // vexo::IDocumentOwner: an annotation document is the current page's
+    // strokes; a load repaints the overlay.
+    void Serialize(fw::CArchive& ar) override;
+    // Loads an annotation document onto the current page; a failure is told
+    // in a message box and leaves the page as it was.
+    void OpenDocument(const std::string& path);
+    // Saves the current page's strokes as an annotation document; a failure
+    // is told in a message box and leaves an earlier file as it was.
+    bool SaveDocument(const std::string& path);
 
     // vexo::IOverlayHost
     int SlideShowState() const override;
@@ -88,9 +103,9 @@ protected:
     void ShowPictureBox() override;
     bool ConfirmClose() override;
     void EndToolbar() override;
-    void StartRecording() override {}
-    void StopRecording() override {}
-    void ShowPlayer() override {}
+    void StartRecording() override;
+    void StopRecording() override;
+    void ShowPlayer() override;
     bool AppBarRegistered() const override;
     void LeaveAppBar() override;
     void RestoreAppBar() override;
@@ -121,6 +136,8 @@ private:
     bool transparent_;
     CQuilletSlideShow slideShow_;
     CMyDrawWnd overlay_;
+    // Created hidden at initialisation; records what the overlay reports.
+    CPlayerDlg player_;
     std::unique_ptr<CToolbarCommands> commands_;
     CPageExport pageExport_;
     vexo::CExportFlow exportFlow_;

@@ -11,6 +11,10 @@
 #include "Gdi.h"
 #include "MyAboutDlg.h"
 #include "PenKinds.h"
+#include "StartupFile.h"
+#include "VexoDoc.h"
+#include "DocumentMessages_win.h"
+#include "Win32FileSystem.h"
 #include "ToolbarKeys.h"
 #include "ToolbarLayout.h"
 #include "VexoApp.h"
@@ -46,6 +50,24 @@ constexpr LPARAM kExtendedKeyFlag = 1 << 24;
 constexpr char kMyComputerCommand[] = "explorer /e,/select,c:";
 
 constexpr char kTaskbarClass[] = "Shell_traywnd";
+
+// The open-document dialog's filter and default extension.
+constexpr char kDocumentFilter[] = "flmz (*.flmz)\0*.flmz\0\0";
+constexpr char kDocumentExtension[] = "flmz";
+// Where section pictures pass on their way to and from a recording file.
+constexpr char kTempPicture[] = "\\temp.JPG";
+
+PlayerSetup PlayerSetupFor(const CVexoApp& app)
+{
+    PlayerSetup setup;
+    setup.instance = app.Instance();
+    setup.style = app.Settings().style;
+    setup.settingsPath = app.SettingsPath();
+    setup.tempPicturePath = CVexoApp::GetCommonAppDataFolder() + kTempPicture;
+    if (vexo::StartupOpenFor(app.CommandLine()) == vexo::StartupOpen::kRecording)
+        setup.startupRecording = app.CommandLine().fileName;
+    return setup;
+}
 
 // The strip's buttons: id and the tooltip's string id (0: none).
 struct ButtonSpec {
@@ -112,6 +134,7 @@ CVexoDlg::CVexoDlg(CVexoApp& app, UINT templateId)
       style_(app.Settings().style),
       transparent_(app.Settings().transparent != 0),
       overlay_(app.Instance(), transparent_, *this, slideShow_),
+      player_(PlayerSetupFor(app), &overlay_),
       pageExport_(app, overlay_),
       exportFlow_(style_, pageExport_)
 {
@@ -162,6 +185,8 @@ BOOL CVexoDlg::OnInitDialog()
     SetFocus(Item(IDC_HID));
     CreateTooltips();
     SetTimer(m_hWnd, TIMER_SLIDESHOW_POLL, kSlideShowPollMs, nullptr);
+    player_.Create(m_hWnd);
+    overlay_.SetRecorder(player_);
 
     commands_->StartUp();
     LayOutButtons();
@@ -282,8 +307,30 @@ void CVexoDlg::ShowIndicators()
 
 void CVexoDlg::OpenCommandLineDocument()
 {
-    // Documents named on the command line are opened by the documents work
-    // once the strip is up; nothing else is needed here yet.
+    // A recording named there is the player's, which opens and plays it.
+    if (vexo::StartupOpenFor(app_.CommandLine()) == vexo::StartupOpen::kDocument)
+        OpenDocument(app_.CommandLine().fileName);
+}
+
+void CVexoDlg::OpenDocument(const std::string& path)
+{
+    const vexo::DocResult result = vexo::CVexoDoc(fw::Files()).Open(path, *this);
+    const HWND owner = overlay_.m_hWnd && IsWindowVisible(overlay_.m_hWnd) ? overlay_.m_hWnd : m_hWnd;
+    vexo::ReportDocumentFailure(owner, result, vexo::DocKind::kAnnotation, path);
+}
+
+bool CVexoDlg::SaveDocument(const std::string& path)
+{
+    const vexo::DocResult result = vexo::CVexoDoc(fw::Files()).Save(path, *this);
+    const HWND owner = overlay_.m_hWnd && IsWindowVisible(overlay_.m_hWnd) ? overlay_.m_hWnd : m_hWnd;
+    vexo::ReportDocumentFailure(owner, result, vexo::DocKind::kAnnotation, path);
+    return result == vexo::DocResult::kOk;
+}
+
+void CVexoDlg::Serialize(fw::CArchive& ar)
+{
+    overlay_.Pages().CurrentLines().Serialize(ar);
+    if (ar.IsLoading() && overlay_.m_hWnd) InvalidateRect(overlay_.m_hWnd, nullptr, TRUE);
 }
 
 // ---- IOverlayHost ----
@@ -439,7 +486,16 @@ void CVexoDlg::OnMyComputer(UINT)
 
 void CVexoDlg::OnOpenDocument(UINT)
 {
-    // Opening annotation documents arrives with the documents work.
+    char path[MAX_PATH] = "";
+    OPENFILENAMEA ofn = {};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = m_hWnd;
+    ofn.lpstrFilter = kDocumentFilter;
+    ofn.lpstrFile = path;
+    ofn.nMaxFile = sizeof path;
+    ofn.lpstrDefExt = kDocumentExtension;
+    ofn.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+    if (GetOpenFileNameA(&ofn)) OpenDocument(path);
 }
 
 void CVexoDlg::OnWidthPopup(UINT) { ShowWidthPopup(!WidthPopupVisible()); }
@@ -477,6 +533,8 @@ bool CVexoDlg::PreTranslateMessage(MSG& msg)
     }
     if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
         if (!BelongsTo(msg.hwnd, m_hWnd)) return false;
+        // The player's keys page nothing: its overlay is hidden.
+        if (player_.m_hWnd && BelongsTo(msg.hwnd, player_.m_hWnd)) return false;
         const bool extended = (msg.lParam & kExtendedKeyFlag) != 0;
         switch (ToolbarKeyOf(static_cast<unsigned>(msg.wParam), extended)) {
         case ToolbarKey::kPreviousPage: commands_->Page(true); return true;
@@ -620,6 +678,12 @@ bool CVexoDlg::ConfirmClose()
 }
 
 void CVexoDlg::EndToolbar() { EndDialog(IDOK); }
+
+void CVexoDlg::StartRecording() { player_.StartRecording(); }
+
+void CVexoDlg::StopRecording() { player_.StopRecording(); }
+
+void CVexoDlg::ShowPlayer() { player_.ShowPlayer(); }
 
 bool CVexoDlg::AppBarRegistered() const { return IsAppBarRegistered(); }
 

@@ -147,6 +147,7 @@ STRIP_RULE = "#98a1ae"
 CLASSIC = (28, 4)     # the classic strip, bitmap 285
 LARGE = (34, 3)       # the large strip, bitmap 539
 PLAYER_BAR = (28, 1)  # the player's bottom bar, bitmap 286
+COMPACT_PLAYER_BAR = (46, 1)  # the player's bar in the compact style, bitmap 506
 POPUP = (None, 0)     # the large strip's width pop-up, bitmap 572
 POPUP_FACE = "#f4f5f8"
 
@@ -222,6 +223,12 @@ FAMILIES = [
     ("PAUSE", ["pause"], (42, 24), "UDFX", PLAYER_BAR),
     ("PLAYERSTOP", ["playerstop"], (42, 24), "UDFX", PLAYER_BAR),
     ("PLAYERCLOSE", ["playerclose"], (22, 24), "UDF", PLAYER_BAR),
+    ("UI1_PLAYER_PLAY", ["play"], (36, 44), "UDFX", COMPACT_PLAYER_BAR),
+    ("UI1_PLAYER_PAUSE", ["pause"], (36, 44), "UDFX", COMPACT_PLAYER_BAR),
+    ("UI1_PLAYER_STOP", ["playerstop"], (36, 44), "UDFX", COMPACT_PLAYER_BAR),
+    ("UI1_PLAYER_OPEN", ["open"], (36, 44), "UDFX", COMPACT_PLAYER_BAR),
+    ("UI1_PLAYER_SAVE", ["save"], (36, 44), "UDFX", COMPACT_PLAYER_BAR),
+    ("EXIT_UI1", ["playerclose"], (36, 44), "UDF", COMPACT_PLAYER_BAR),
 ]
 
 # The large strip's open-document button: numbered images, not a family.
@@ -232,7 +239,7 @@ OPEN_DOCUMENT = {"U": 579, "D": 577, "F": 578, "X": 580}
 USER_INDICATORS = [(279, "#a3aab5", False), (281, "#3a7be0", False), (280, "#37b24d", True)]
 
 # Strip backgrounds: id -> height.
-STRIPS = [(285, 28), (539, 34), (286, 28)]
+STRIPS = [(285, 28), (539, 34), (286, 28), (506, 46)]
 
 # The large strip's width pop-up: 28 x 48, its three buttons at rows 2, 17, 32.
 WIDTH_POPUP = 572
@@ -244,7 +251,7 @@ PICTURES = [(531, "picture1"), (532, "picture2")]
 def glyph_box(size):
     """The square the 24-unit drawing is scaled into, as (x, y, side)."""
     w, h = size
-    side = {(23, 22): 18, (28, 28): 22, (42, 24): 20, (22, 24): 18}.get(size)
+    side = {(23, 22): 18, (28, 28): 22, (42, 24): 20, (22, 24): 18, (36, 44): 26}.get(size)
     if side is None:
         return 0, 0, None
     return (w - side) // 2, (h - side) // 2, side
