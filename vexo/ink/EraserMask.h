@@ -21,10 +21,11 @@ public:
     // Where a mask can matter when the caller does not name its screen: a
     // virtual screen of several monitors lies within these coordinates.
     static constexpr InkRect kMaxScreen{-16384, -16384, 16384, 16384};
-    // Paths longer than this many pixels in all are not built (a screen's
-    // eraser stroke is far shorter; such a path can only come from a
-    // damaged file) and cover nothing.
-    static constexpr int64_t kMaxPathPixels = int64_t{1} << 24;
+    // Paths longer than this many pixels in all are not built and cover
+    // nothing: minutes of fast scribbling across a large screen stay below;
+    // such a path can only come from a damaged file, and building it takes
+    // tens of bytes and nanoseconds per pixel.
+    static constexpr int64_t kMaxPathPixels = int64_t{1} << 20;
 
     // A second view of the mask (rows or columns) is kept when it has no
     // more runs than this, or no more than the first.
