@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <vector>
 
@@ -297,6 +298,60 @@ TEST(HostilePage, AnEraserLoopFarBeyondTheScreenErasesEverythingOnIt)
     EXPECT_FALSE(onScreen.Covers(1920, 0));
     page.EraseWithLastStroke(true, 0);
     EXPECT_EQ(page.Count(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// A zigzag of 100 steep teeth has a run on every row for each tooth, so the
+// mask keeps only its columns; pens crossing it, running between its teeth
+// or along them are told apart as well as with both views.
+TEST(EraserMask, AMaskKeptByColumnsOnlyAnswersLikeThePixels)
+{
+    std::vector<PointRecord> teeth;
+    for (int t = 0; t <= 100; ++t)
+        teeth.push_back({static_cast<int16_t>(20 * t), static_cast<int16_t>(t % 2 ? 1079 : 0), 0, 0});
+    const CEraserMask mask(teeth);
+    const InkRect clip = mask.Rect();
+    struct Pen {
+        InkPoint a, b;
+        double radius;
+    } pens[] = {
+        {{-50, 500}, {2100, 520}, 0.5},    // across every tooth
+        {{20, 100}, {20, 600}, 0.5},       // in the gap above an apex
+        {{20, 100}, {20, 600}, 3.0},
+        {{20, 100}, {20, 900}, 3.0},       // reaching the narrowing sides
+        {{20, -5000}, {20, 5000}, 0.5},    // through an apex, far beyond the mask
+        {{15, 200}, {25, 300}, 6.0},
+        {{30, 1070}, {31, 1079}, 1.0},
+        {{1000, -40}, {1010, -3}, 2.5},    // above the teeth
+        {{1990, 0}, {1995, 2000}, 0.5},
+    };
+    for (const Pen& pen : pens) {
+        SCOPED_TRACE(::testing::Message() << pen.a.x << "," << pen.a.y << " " << pen.b.x << "," << pen.b.y << " r " << pen.radius);
+        // Every covered pixel within the pen, tried one by one.
+        bool expected = false;
+        const double vx = pen.b.x - pen.a.x, vy = pen.b.y - pen.a.y, len2 = vx * vx + vy * vy;
+        for (int y = std::max(clip.top, std::min(pen.a.y, pen.b.y) - 7); y <= std::min(clip.bottom, std::max(pen.a.y, pen.b.y) + 7); ++y) {
+            for (int x = std::min(pen.a.x, pen.b.x) - 7; x <= std::max(pen.a.x, pen.b.x) + 7; ++x) {
+                if (!mask.Covers(x, y)) continue;
+                const double wx = x - pen.a.x, wy = y - pen.a.y;
+                const double u = len2 > 0 ? std::clamp((wx * vx + wy * vy) / len2, 0.0, 1.0) : 0.0;
+                const double dx = wx - u * vx, dy = wy - u * vy;
+                expected = expected || dx * dx + dy * dy <= pen.radius * pen.radius;
+            }
+        }
+        if (pen.radius > 0.5) EXPECT_EQ(mask.SegmentTouches(pen.a, pen.b, pen.radius, clip), expected);
+        else if (expected) EXPECT_TRUE(mask.SegmentTouches(pen.a, pen.b, pen.radius, clip));
+    }
+    EXPECT_TRUE(mask.SegmentTouches({-50, 500}, {2100, 520}, 0.5, clip));
+    EXPECT_FALSE(mask.SegmentTouches({20, 100}, {20, 600}, 3.0, clip));
+    EXPECT_TRUE(mask.SegmentTouches({20, 100}, {20, 900}, 3.0, clip));
+    EXPECT_TRUE(mask.SegmentTouches({20, -5000}, {20, 5000}, 0.5, clip));
+    EXPECT_FALSE(mask.SegmentTouches({1000, -40}, {1010, -3}, 2.5, clip));
+    EXPECT_FALSE(mask.AnyCovered({15, 100, 26, 600}));
+    EXPECT_TRUE(mask.AnyCovered({15, 100, 26, 1079}));
 }
 
 }  // namespace
