@@ -115,5 +115,6 @@ void BM_EraseHostilePage(benchmark::State& state)
 BENCHMARK_TEMPLATE(BM_EraseHostilePage, hostile::WideLyingMarkers)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_EraseHostilePage, hostile::LyingBoundsAndScreenWideEraser)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_EraseHostilePage, LongLinesPage)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_EraseHostilePage, hostile::ScreenInsideAHugeLoop)->Unit(benchmark::kMillisecond);
 
 }  // namespace

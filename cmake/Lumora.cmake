@@ -20,6 +20,12 @@ else()
     add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
     add_link_options(-fsanitize=address,undefined)
   endif()
+  # libFuzzer builds (clang, tools/fuzz.sh): every library carries the
+  # coverage the fuzzer steers by; tests/fuzz links the fuzzer itself.
+  option(LUMORA_FUZZ "Build the libFuzzer targets of tests/fuzz (clang only)" OFF)
+  if(LUMORA_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link)
+  endif()
 endif()
 
 # Portable core library: sources that need no window, built in every configuration.

@@ -80,7 +80,7 @@ inline void LyingBoundsAndScreenWideEraser(CLines& page)
     }
     std::vector<Point> zigzag;
     for (int p = 0; p < 1000; ++p)
-        zigzag.push_back({static_cast<int16_t>(p * 1919 / 999), static_cast<int16_t>(p % 2 ? 1079 : 0), p ? 0 : 1});
+        zigzag.push_back({static_cast<int16_t>(p * 1919 / 999), static_cast<int16_t>(p % 2 ? 1079 : 0), static_cast<int16_t>(p ? 0 : 1)});
     w.Stroke(kPenEraser, kAllPlane, zigzag);
     w.LoadInto(page);
 }
@@ -101,11 +101,27 @@ inline void LongLinesThroughAZigzag(CLines& page, int strokes = kStrokes)
     std::vector<Point> teeth;
     for (int t = 0; t <= 48; ++t) {
         const int16_t x = static_cast<int16_t>(20 + 40 * t);
-        teeth.push_back({x, 0, t ? 0 : 1});
+        teeth.push_back({x, 0, static_cast<int16_t>(t ? 0 : 1)});
         teeth.push_back({x, 1079, 0});
         teeth.push_back({x, 0, 0});
     }
     w.Stroke(kPenEraser, kAllPlane, teeth);
+    w.LoadInto(page);
+}
+
+// 1,999 short strokes on the screen inside an eraser loop of 8,000 x 8,000
+// pixels around it, bounds claiming the plane: the loop encloses the whole
+// screen, so every stroke goes.
+inline void ScreenInsideAHugeLoop(CLines& page)
+{
+    PageWriter w;
+    for (int s = 0; s < kStrokes - 1; ++s) {
+        std::vector<Point> points;
+        const int16_t x = static_cast<int16_t>((s * 37) % 1900), y = static_cast<int16_t>((s * 11) % 1060);
+        for (int p = 0; p < kPoints; ++p) points.push_back({static_cast<int16_t>(x + p % 7), static_cast<int16_t>(y + p % 5), 6});
+        w.Stroke(kPenPen, kAllPlane, points);
+    }
+    w.Stroke(kPenEraser, kAllPlane, {{-3000, -3500, 1}, {5000, -3500, 0}, {5000, 4500, 0}, {-3000, 4500, 0}, {-3000, -3500, 0}});
     w.LoadInto(page);
 }
 

@@ -33,12 +33,25 @@ InkRect CLine::HitTest(const CEraserMask& mask) const
     // with a thin pen that widens only for very wide stored widths, never
     // wider than the stroke is drawn plus a pixel. Like the platform's pens,
     // an even width is centred between pixels, so width 2 covers two rows.
+    auto penWidthOf = [this](const PointRecord& p) {
+        const int64_t formula = penKind_ == kPenMarker ? int64_t{p.width} + 1
+                                                       : int64_t{maxPressure_ / 256} * (p.width / 50) + 2;
+        return std::min<int64_t>(formula, DrawnWidth(p.width) + 1);
+    };
+    // A stroke whose pen cannot reach a covered pixel anywhere is passed
+    // over before its segments are tried one by one.
+    int64_t widest = 1;
+    InkRect box{points_[0].x, points_[0].y, points_[0].x + 1, points_[0].y + 1};
+    for (const PointRecord& p : points_) {
+        widest = std::max(widest, penWidthOf(p));
+        box = UnionArea(box, {p.x, p.y, p.x + 1, p.y + 1});
+    }
+    if (!mask.AnyCovered(IntersectArea(InflateArea(box, static_cast<int>(std::min<int64_t>(widest / 2 + 2, 1 << 20))), clip)))
+        return {};
     for (size_t i = 0; i < points_.size(); ++i) {
         const PointRecord& p = points_[i];
         const PointRecord& from = points_[i == 0 ? 0 : i - 1];
-        const int64_t formula = penKind_ == kPenMarker ? int64_t{p.width} + 1
-                                                       : int64_t{maxPressure_ / 256} * (p.width / 50) + 2;
-        const int64_t penWidth = std::min<int64_t>(formula, DrawnWidth(p.width) + 1);
+        const int64_t penWidth = penWidthOf(p);
         const double radius = penWidth <= 1 ? 0.5 : static_cast<double>(penWidth) / 2;
         const double shift = penWidth > 1 && penWidth % 2 == 0 ? -0.5 : 0.0;
         if (mask.SegmentTouches({from.x, from.y}, {p.x, p.y}, radius, clip, shift)) return area;

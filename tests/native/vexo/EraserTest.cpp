@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <vector>
 
 #include "EraserMask.h"
 #include "HostilePages.h"
@@ -156,13 +158,66 @@ TEST(Eraser, TouchedAreaAndEraseTouchedFollowTheMask)
     EXPECT_EQ(lines.At(1).EraseTime(), 0u);
 }
 
-TEST(Eraser, AnImplausiblyLargeEraserCoversNothing)
+// A path larger than any screen is kept only where a screen can be, but
+// what it encloses is decided on the whole path: a loop around the limit
+// covers all of it, an open path around it covers only its own pixels.
+TEST(Eraser, APathBeyondTheLimitCoversExactlyWhatItEnclosesWithinIt)
 {
+    auto records = [](std::initializer_list<InkPoint> points) {
+        std::vector<PointRecord> out;
+        for (const InkPoint& p : points) out.push_back({static_cast<int16_t>(p.x), static_cast<int16_t>(p.y), 0, 0});
+        return out;
+    };
+    const InkRect limit{0, 0, 100, 80};
+    struct Case {
+        const char* name;
+        std::vector<PointRecord> path;
+        bool enclosesLimit;
+    } cases[] = {
+        {"loop around the limit", records({{-8000, -8000}, {8000, -8000}, {8000, 8000}, {-8000, 8000}, {-8000, -8000}}),
+         true},
+        {"loop without its left side", records({{-8000, -8000}, {8000, -8000}, {8000, 8000}, {-8000, 8000}}), false},
+        {"loop closed off the limit by a notch", records({{-30000, -30000}, {30000, -30000}, {30000, 30000},
+                                                         {-30000, 30000}, {-30000, 200}, {-29000, 200},
+                                                         {-29000, 100}, {-30000, 100}, {-30000, -30000}}),
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CEraserMask mask(c.path, limit);
+        EXPECT_EQ(mask.Rect(), limit);
+        int covered = 0;
+        for (int y = -2; y < 82; ++y)
+            for (int x = -2; x < 102; ++x) covered += mask.Covers(x, y);
+        EXPECT_EQ(covered, c.enclosesLimit ? 100 * 80 : 0);
+    }
+
+    // A diagonal far longer than the screen erases what it crosses on it.
     CLines lines;
     AddTarget(lines);
+    AddStroke(lines, kPenPen, {{80, 30}, {90, 30}});
     AddStroke(lines, kPenEraser, {{-30000, -30000}, {30000, 30000}});
-    EXPECT_EQ(lines.EraseWithLastStroke(true, 0), InkRect{});
+    EXPECT_EQ(lines.EraseWithLastStroke(true, 0), kTargetArea);
     EXPECT_EQ(lines.Count(), 1);
+}
+
+// A loop's mask matches what the per-pixel flood fill gives: a figure whose
+// arms touch only diagonally keeps its arms apart.
+TEST(Eraser, EnclosureFollowsFourWayConnectionsAcrossThePath)
+{
+    std::vector<PointRecord> path;
+    for (const InkPoint& p : std::initializer_list<InkPoint>{{10, 10}, {30, 10}, {30, 30}, {10, 30}, {10, 10}})
+        path.push_back({static_cast<int16_t>(p.x), static_cast<int16_t>(p.y), 0, 0});
+    // A diagonal line leaves no four-way gap: the corner inside stays enclosed.
+    for (const InkPoint& p : std::initializer_list<InkPoint>{{30, 30}, {50, 50}, {70, 30}, {50, 10}, {30, 30}})
+        path.push_back({static_cast<int16_t>(p.x), static_cast<int16_t>(p.y), 0, 0});
+    const CEraserMask mask(path);
+    EXPECT_TRUE(mask.Covers(20, 20));
+    EXPECT_TRUE(mask.Covers(50, 30));
+    EXPECT_TRUE(mask.Covers(50, 15));
+    EXPECT_FALSE(mask.Covers(36, 16));  // between the square and the diamond, outside both
+    EXPECT_FALSE(mask.Covers(5, 5));
+    EXPECT_FALSE(mask.Covers(35, 45));
 }
 
 }  // namespace
@@ -222,6 +277,81 @@ TEST(HostilePage, LongLinesBetweenTheTeethOfAnEraserAreNotHit)
     CLines page;
     hostile::LongLinesThroughAZigzag(page, 100);  // the benchmark takes the full 2,000
     EXPECT_TRUE(IsEmptyArea(page.EraseWithLastStroke(false, 1)));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(HostilePage, AnEraserLoopFarBeyondTheScreenErasesEverythingOnIt)
+{
+    CLines page;
+    hostile::ScreenInsideAHugeLoop(page);
+    const CEraserMask mask = page.At(page.Count() - 1).BuildEraserMask();
+    EXPECT_EQ(mask.Rect(), (InkRect{-3005, -3505, 5005, 4505}));
+    EXPECT_TRUE(mask.Covers(0, 0) && mask.Covers(1919, 1079) && mask.Covers(4999, 4499));
+    EXPECT_FALSE(mask.Covers(5001, 0));
+    // Kept within a screen, it still covers all of that screen.
+    const CEraserMask onScreen(page.At(page.Count() - 1).Points(), {0, 0, 1920, 1080});
+    EXPECT_EQ(onScreen.Rect(), (InkRect{0, 0, 1920, 1080}));
+    EXPECT_TRUE(onScreen.Covers(0, 0) && onScreen.Covers(1919, 1079));
+    EXPECT_FALSE(onScreen.Covers(1920, 0));
+    page.EraseWithLastStroke(true, 0);
+    EXPECT_EQ(page.Count(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// A zigzag of 100 steep teeth has a run on every row for each tooth, so the
+// mask keeps only its columns; pens crossing it, running between its teeth
+// or along them are told apart as well as with both views.
+TEST(EraserMask, AMaskKeptByColumnsOnlyAnswersLikeThePixels)
+{
+    std::vector<PointRecord> teeth;
+    for (int t = 0; t <= 100; ++t)
+        teeth.push_back({static_cast<int16_t>(20 * t), static_cast<int16_t>(t % 2 ? 1079 : 0), 0, 0});
+    const CEraserMask mask(teeth);
+    const InkRect clip = mask.Rect();
+    struct Pen {
+        InkPoint a, b;
+        double radius;
+    } pens[] = {
+        {{-50, 500}, {2100, 520}, 0.5},    // across every tooth
+        {{20, 100}, {20, 600}, 0.5},       // in the gap above an apex
+        {{20, 100}, {20, 600}, 3.0},
+        {{20, 100}, {20, 900}, 3.0},       // reaching the narrowing sides
+        {{20, -5000}, {20, 5000}, 0.5},    // through an apex, far beyond the mask
+        {{15, 200}, {25, 300}, 6.0},
+        {{30, 1070}, {31, 1079}, 1.0},
+        {{1000, -40}, {1010, -3}, 2.5},    // above the teeth
+        {{1990, 0}, {1995, 2000}, 0.5},
+    };
+    for (const Pen& pen : pens) {
+        SCOPED_TRACE(::testing::Message() << pen.a.x << "," << pen.a.y << " " << pen.b.x << "," << pen.b.y << " r " << pen.radius);
+        // Every covered pixel within the pen, tried one by one.
+        bool expected = false;
+        const double vx = pen.b.x - pen.a.x, vy = pen.b.y - pen.a.y, len2 = vx * vx + vy * vy;
+        for (int y = std::max(clip.top, std::min(pen.a.y, pen.b.y) - 7); y <= std::min(clip.bottom, std::max(pen.a.y, pen.b.y) + 7); ++y) {
+            for (int x = std::min(pen.a.x, pen.b.x) - 7; x <= std::max(pen.a.x, pen.b.x) + 7; ++x) {
+                if (!mask.Covers(x, y)) continue;
+                const double wx = x - pen.a.x, wy = y - pen.a.y;
+                const double u = len2 > 0 ? std::clamp((wx * vx + wy * vy) / len2, 0.0, 1.0) : 0.0;
+                const double dx = wx - u * vx, dy = wy - u * vy;
+                expected = expected || dx * dx + dy * dy <= pen.radius * pen.radius;
+            }
+        }
+        if (pen.radius > 0.5) EXPECT_EQ(mask.SegmentTouches(pen.a, pen.b, pen.radius, clip), expected);
+        else if (expected) EXPECT_TRUE(mask.SegmentTouches(pen.a, pen.b, pen.radius, clip));
+    }
+    EXPECT_TRUE(mask.SegmentTouches({-50, 500}, {2100, 520}, 0.5, clip));
+    EXPECT_FALSE(mask.SegmentTouches({20, 100}, {20, 600}, 3.0, clip));
+    EXPECT_TRUE(mask.SegmentTouches({20, 100}, {20, 900}, 3.0, clip));
+    EXPECT_TRUE(mask.SegmentTouches({20, -5000}, {20, 5000}, 0.5, clip));
+    EXPECT_FALSE(mask.SegmentTouches({1000, -40}, {1010, -3}, 2.5, clip));
+    EXPECT_FALSE(mask.AnyCovered({15, 100, 26, 600}));
+    EXPECT_TRUE(mask.AnyCovered({15, 100, 26, 1079}));
 }
 
 }  // namespace
