@@ -116,5 +116,6 @@ BENCHMARK_TEMPLATE(BM_EraseHostilePage, hostile::WideLyingMarkers)->Unit(benchma
 BENCHMARK_TEMPLATE(BM_EraseHostilePage, hostile::LyingBoundsAndScreenWideEraser)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_EraseHostilePage, LongLinesPage)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_EraseHostilePage, hostile::ScreenInsideAHugeLoop)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_EraseHostilePage, hostile::LongestEraserPath)->Unit(benchmark::kMillisecond);
 
 }  // namespace

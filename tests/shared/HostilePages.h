@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Archive.h"
+#include "EraserMask.h"
 #include "Lines.h"
 
 namespace hostile {
@@ -122,6 +123,30 @@ inline void ScreenInsideAHugeLoop(CLines& page)
         w.Stroke(kPenPen, kAllPlane, points);
     }
     w.Stroke(kPenEraser, kAllPlane, {{-3000, -3500, 1}, {5000, -3500, 0}, {5000, 4500, 0}, {-3000, 4500, 0}, {-3000, -3500, 0}});
+    w.LoadInto(page);
+}
+
+// 1,999 short strokes on the screen and an eraser going to and fro along a
+// diagonal through it, just short of the longest path a mask is built for:
+// the most work one eraser pass can be given.
+inline void LongestEraserPath(CLines& page)
+{
+    PageWriter w;
+    for (int s = 0; s < kStrokes - 1; ++s) {
+        std::vector<Point> points;
+        const int16_t x = static_cast<int16_t>((s * 37) % 1900), y = static_cast<int16_t>((s * 11) % 1060);
+        for (int p = 0; p < kPoints; ++p) points.push_back({static_cast<int16_t>(x + p % 7), static_cast<int16_t>(y + p % 5), 6});
+        w.Stroke(kPenPen, kAllPlane, points);
+    }
+    constexpr int kSwing = 16000;
+    const int swings = static_cast<int>(CEraserMask::kMaxPathPixels / (kSwing + 1)) - 1;
+    std::vector<Point> zigzag;
+    for (int i = 0; i <= swings; ++i) {
+        // Diagonals: every pixel of the path is a run of its own, by row and by column.
+        const int16_t corner = static_cast<int16_t>(i % 2 ? kSwing - 8000 : -8000);
+        zigzag.push_back({corner, static_cast<int16_t>(corner + i % 7), static_cast<int16_t>(i ? 0 : 1)});
+    }
+    w.Stroke(kPenEraser, kAllPlane, zigzag);
     w.LoadInto(page);
 }
 

@@ -15,43 +15,57 @@ constexpr int kAreaMargin = 5;
 
 CEraserMask CLine::BuildEraserMask() const { return CEraserMask(points_); }
 
-InkRect CLine::HitTest(const CEraserMask& mask) const
+// The hit pen: a marker with its full nib plus a pixel, any other stroke
+// with a thin pen that widens only for very wide stored widths, never wider
+// than the stroke is drawn plus a pixel. Like the platform's pens, an even
+// width is centred between pixels, so width 2 covers two rows.
+int64_t CLine::HitPenWidth(const PointRecord& p) const
 {
-    if (penKind_ == kPenEraser || points_.empty()) return {};
+    const int64_t formula =
+        penKind_ == kPenMarker ? int64_t{p.width} + 1 : int64_t{maxPressure_ / 256} * (p.width / 50) + 2;
+    return std::min<int64_t>(formula, DrawnWidth(p.width) + 1);
+}
+
+const CLine::HitShape& CLine::Shape() const
+{
+    HitShape& s = hitShape_;
+    const bool same = s.valid && s.points == points_.size() && s.maxPressure == maxPressure_ &&
+                      s.penKind == penKind_ && s.bounds.left == bounds_.left && s.bounds.top == bounds_.top &&
+                      s.bounds.right == bounds_.right && s.bounds.bottom == bounds_.bottom;
+    if (same) return s;
+    s = HitShape{true, points_.size(), maxPressure_, penKind_, bounds_, {}, {}, 1};
+    if (points_.empty()) return s;
     // The stored bounds may claim anything: bounds that do not hold the
     // points are not used, and the area is held to what the points reach.
     const InkRect reach = InflateArea(Reach(), kAreaMargin);
     bool boundsHoldPoints = true;
-    for (const PointRecord& p : points_)
-        boundsHoldPoints = boundsHoldPoints && p.x >= bounds_.left && p.x <= bounds_.right && p.y >= bounds_.top &&
-                           p.y <= bounds_.bottom;
-    const InkRect area = boundsHoldPoints ? IntersectArea(InflateArea(bounds_, kAreaMargin), reach) : reach;
+    s.box = {points_[0].x, points_[0].y, points_[0].x + 1, points_[0].y + 1};
+    for (const PointRecord& p : points_) {
+        boundsHoldPoints = boundsHoldPoints && p.x >= bounds_.left && p.x <= bounds_.right &&
+                           p.y >= bounds_.top && p.y <= bounds_.bottom;
+        s.widest = std::max(s.widest, HitPenWidth(p));
+        s.box = UnionArea(s.box, {p.x, p.y, p.x + 1, p.y + 1});
+    }
+    s.area = boundsHoldPoints ? IntersectArea(InflateArea(bounds_, kAreaMargin), reach) : reach;
+    return s;
+}
+
+InkRect CLine::HitTest(const CEraserMask& mask) const
+{
+    if (penKind_ == kPenEraser || points_.empty()) return {};
+    const HitShape& shape = Shape();
+    const InkRect area = shape.area;
     const InkRect clip = IntersectArea(area, mask.Rect());
     if (IsEmptyArea(clip)) return {};
 
-    // The hit pen: a marker with its full nib plus a pixel, any other stroke
-    // with a thin pen that widens only for very wide stored widths, never
-    // wider than the stroke is drawn plus a pixel. Like the platform's pens,
-    // an even width is centred between pixels, so width 2 covers two rows.
-    auto penWidthOf = [this](const PointRecord& p) {
-        const int64_t formula = penKind_ == kPenMarker ? int64_t{p.width} + 1
-                                                       : int64_t{maxPressure_ / 256} * (p.width / 50) + 2;
-        return std::min<int64_t>(formula, DrawnWidth(p.width) + 1);
-    };
     // A stroke whose pen cannot reach a covered pixel anywhere is passed
     // over before its segments are tried one by one.
-    int64_t widest = 1;
-    InkRect box{points_[0].x, points_[0].y, points_[0].x + 1, points_[0].y + 1};
-    for (const PointRecord& p : points_) {
-        widest = std::max(widest, penWidthOf(p));
-        box = UnionArea(box, {p.x, p.y, p.x + 1, p.y + 1});
-    }
-    if (!mask.AnyCovered(IntersectArea(InflateArea(box, static_cast<int>(std::min<int64_t>(widest / 2 + 2, 1 << 20))), clip)))
-        return {};
+    const int reach = static_cast<int>(std::min<int64_t>(shape.widest / 2 + 2, 1 << 20));
+    if (!mask.AnyCovered(IntersectArea(InflateArea(shape.box, reach), clip))) return {};
     for (size_t i = 0; i < points_.size(); ++i) {
         const PointRecord& p = points_[i];
         const PointRecord& from = points_[i == 0 ? 0 : i - 1];
-        const int64_t penWidth = penWidthOf(p);
+        const int64_t penWidth = HitPenWidth(p);
         const double radius = penWidth <= 1 ? 0.5 : static_cast<double>(penWidth) / 2;
         const double shift = penWidth > 1 && penWidth % 2 == 0 ? -0.5 : 0.0;
         if (mask.SegmentTouches({from.x, from.y}, {p.x, p.y}, radius, clip, shift)) return area;

@@ -22,10 +22,11 @@ public:
     // virtual screen of several monitors lies within these coordinates.
     static constexpr InkRect kMaxScreen{-16384, -16384, 16384, 16384};
     // Paths longer than this many pixels in all are not built and cover
-    // nothing: minutes of fast scribbling across a large screen stay below;
-    // such a path can only come from a damaged file, and building it takes
-    // tens of bytes and nanoseconds per pixel.
-    static constexpr int64_t kMaxPathPixels = int64_t{1} << 20;
+    // nothing: minutes of fast scribbling across a large screen stay below,
+    // so such a path can only come from a damaged file. At this length the
+    // worst path (a diagonal, every pixel a run of its own) still erases
+    // within a frame.
+    static constexpr int64_t kMaxPathPixels = int64_t{1} << 19;
 
     // A second view of the mask (rows or columns) is kept when it has no
     // more runs than this, or no more than the first.

@@ -91,6 +91,7 @@ void CLine::Serialize(fw::CArchive& ar)
     bounds_ = bounds;
     const uint8_t* in = ar.Take(static_cast<size_t>(count) * kStoredPointSize);
     points_.resize(static_cast<size_t>(count));
+    hitShape_.valid = false;
     for (PointRecord& p : points_) {
         p.x = static_cast<int16_t>(Get16(in));
         p.y = static_cast<int16_t>(Get16(in));

@@ -87,10 +87,27 @@ public:
     int DrawnWidth(int storedWidth) const;
 
 private:
+    // What hit testing works out from the points: kept until the stroke
+    // changes, so an eraser pass over a page costs one rectangle test for
+    // each stroke it cannot reach.
+    struct HitShape {
+        bool valid = false;
+        size_t points = 0;
+        int maxPressure = 0;
+        uint16_t penKind = 0;
+        InkRect bounds;
+        InkRect area;        // where the stroke can be hit
+        InkRect box;         // the points' own box
+        int64_t widest = 1;  // the widest hit pen
+    };
+    const HitShape& Shape() const;
+    int64_t HitPenWidth(const PointRecord& p) const;
+
     struct DrawHistory;
     void DrawPoint(IInkCanvas& canvas, CSMLine& softRenderer, size_t i, DrawHistory& history) const;
 
     std::vector<PointRecord> points_;
+    mutable HitShape hitShape_;
     uint16_t penKind_ = kPenPen;
     int maxPressure_;
     uint32_t eraseTime_ = 0;

@@ -111,6 +111,30 @@ TEST(Eraser, EraserStrokesAreNeverHitAndEveryTouchedStrokeGoes)
     EXPECT_EQ(touched, (InkRect{23, 35, 67, 67}));
 }
 
+TEST(Eraser, AStrokeThatGrowsOrIsLoadedAgainIsHitWhereItNowLies)
+{
+    CLines lines;
+    CLine& stroke = AddStroke(lines, kPenPen, {{40, 40}, {45, 40}});
+    CLines eraserPage;
+    AddStroke(eraserPage, kPenEraser, {{200, 100}, {200, 180}});
+    const CEraserMask mask = eraserPage.At(0).BuildEraserMask();
+    EXPECT_TRUE(IsEmptyArea(stroke.HitTest(mask)));
+    // The pen goes on across the eraser's line: what the first test worked
+    // out must not keep the stroke where it was.
+    stroke.AddPoint(190, 140, 6, 0);
+    stroke.AddPoint(210, 140, 6, 0);
+    EXPECT_FALSE(IsEmptyArea(stroke.HitTest(mask)));
+
+    // A page loaded over it with a stroke of as many points, elsewhere.
+    CLines other;
+    AddStroke(other, kPenPen, {{40, 60}, {45, 60}, {50, 60}, {55, 60}});
+    fw::CArchive out;
+    other.At(0).Serialize(out);
+    fw::CArchive in(out.Data());
+    stroke.Serialize(in);
+    EXPECT_TRUE(IsEmptyArea(stroke.HitTest(mask)));
+}
+
 TEST(Eraser, RecordingMarksInsteadOfDeletingAndKeepsTheFirstTime)
 {
     CLines layer;
