@@ -110,18 +110,25 @@ inline void LongLinesThroughAZigzag(CLines& page, int strokes = kStrokes)
     w.LoadInto(page);
 }
 
-// 1,999 short strokes on the screen inside an eraser loop of 8,000 x 8,000
-// pixels around it, bounds claiming the plane: the loop encloses the whole
-// screen, so every stroke goes.
-inline void ScreenInsideAHugeLoop(CLines& page)
+// 1,999 short pen strokes spread over a 1920 x 1080 screen, bounds claiming
+// the plane.
+inline void AddScreenStrokes(PageWriter& w)
 {
-    PageWriter w;
     for (int s = 0; s < kStrokes - 1; ++s) {
         std::vector<Point> points;
         const int16_t x = static_cast<int16_t>((s * 37) % 1900), y = static_cast<int16_t>((s * 11) % 1060);
         for (int p = 0; p < kPoints; ++p) points.push_back({static_cast<int16_t>(x + p % 7), static_cast<int16_t>(y + p % 5), 6});
         w.Stroke(kPenPen, kAllPlane, points);
     }
+}
+
+// 1,999 short strokes on the screen inside an eraser loop of 8,000 x 8,000
+// pixels around it, bounds claiming the plane: the loop encloses the whole
+// screen, so every stroke goes.
+inline void ScreenInsideAHugeLoop(CLines& page)
+{
+    PageWriter w;
+    AddScreenStrokes(w);
     w.Stroke(kPenEraser, kAllPlane, {{-3000, -3500, 1}, {5000, -3500, 0}, {5000, 4500, 0}, {-3000, 4500, 0}, {-3000, -3500, 0}});
     w.LoadInto(page);
 }
@@ -132,12 +139,7 @@ inline void ScreenInsideAHugeLoop(CLines& page)
 inline void LongestEraserPath(CLines& page)
 {
     PageWriter w;
-    for (int s = 0; s < kStrokes - 1; ++s) {
-        std::vector<Point> points;
-        const int16_t x = static_cast<int16_t>((s * 37) % 1900), y = static_cast<int16_t>((s * 11) % 1060);
-        for (int p = 0; p < kPoints; ++p) points.push_back({static_cast<int16_t>(x + p % 7), static_cast<int16_t>(y + p % 5), 6});
-        w.Stroke(kPenPen, kAllPlane, points);
-    }
+    AddScreenStrokes(w);
     constexpr int kSwing = 16000;
     const int swings = static_cast<int>(CEraserMask::kMaxPathPixels / (kSwing + 1)) - 1;
     std::vector<Point> zigzag;

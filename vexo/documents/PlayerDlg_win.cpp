@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "DocumentMessages_win.h"
+#include "FileDialog.h"
 #include "InkOnDc.h"
 #include "MyDrawWnd_win.h"
 #include "PlaybackClock.h"
@@ -309,33 +310,15 @@ std::string CPlayerDlg::ProposedName() const
 
 void CPlayerDlg::OnOpen(UINT)
 {
-    char path[MAX_PATH] = "";
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = m_hWnd;
-    ofn.lpstrFilter = kFilter;
-    ofn.lpstrFile = path;
-    ofn.nMaxFile = sizeof path;
-    ofn.lpstrDefExt = kExtension;
-    ofn.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    if (!GetOpenFileNameA(&ofn)) return;
-    OpenRecording(path);
+    std::string path;
+    if (fw::AskOpenFileName(m_hWnd, kFilter, kExtension, path)) OpenRecording(path);
 }
 
 void CPlayerDlg::OnSave(UINT)
 {
     const std::string proposal = ProposedName();
-    char path[MAX_PATH] = "";
-    std::strncpy(path, proposal.c_str(), sizeof path - 1);
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = m_hWnd;
-    ofn.lpstrFilter = kFilter;
-    ofn.lpstrFile = path;
-    ofn.nMaxFile = sizeof path;
-    ofn.lpstrDefExt = kExtension;
-    ofn.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    if (!GetSaveFileNameA(&ofn)) return;
+    std::string path = proposal;
+    if (!fw::AskSaveFileName(m_hWnd, kFilter, kExtension, path)) return;
     if (!SaveRecording(path)) return;
     if (!proposal.empty() && vexo::FileTitleOf(path) == proposal) {
         WritePrivateProfileStringA(kRecordSection, kDefaultNameKey, proposal.c_str(), setup_.settingsPath.c_str());

@@ -1,9 +1,8 @@
 #include "PageExport_win.h"
 
-#include <commdlg.h>
-
 #include "Archive.h"
 #include "DocumentMessages_win.h"
+#include "FileDialog.h"
 #include "FileSystem.h"
 #include "InkOnDc.h"
 #include "MyDrawWnd_win.h"
@@ -72,19 +71,8 @@ void CPageExport::WriteJpeg(const std::string& path)
 
 bool CPageExport::AskSavePath(const std::string& proposedName, std::string& chosenPath)
 {
-    char file[MAX_PATH] = "";
-    lstrcpynA(file, proposedName.c_str(), MAX_PATH);
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = toolbar_;
-    ofn.lpstrFilter = kSaveFilter;
-    ofn.lpstrFile = file;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.lpstrDefExt = kSaveDefaultExtension;
-    ofn.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    if (!GetSaveFileNameA(&ofn)) return false;
-    chosenPath = file;
-    return true;
+    chosenPath = proposedName;
+    return fw::AskSaveFileName(toolbar_, kSaveFilter, kSaveDefaultExtension, chosenPath);
 }
 
 void CPageExport::Serialize(fw::CArchive& ar) { overlay_.Pages().CurrentLines().Serialize(ar); }

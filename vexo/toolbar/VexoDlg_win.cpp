@@ -8,6 +8,7 @@
 #include <string>
 
 #include "AboutDlg.h"
+#include "FileDialog.h"
 #include "Gdi.h"
 #include "MyAboutDlg.h"
 #include "PenKinds.h"
@@ -486,16 +487,8 @@ void CVexoDlg::OnMyComputer(UINT)
 
 void CVexoDlg::OnOpenDocument(UINT)
 {
-    char path[MAX_PATH] = "";
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = m_hWnd;
-    ofn.lpstrFilter = kDocumentFilter;
-    ofn.lpstrFile = path;
-    ofn.nMaxFile = sizeof path;
-    ofn.lpstrDefExt = kDocumentExtension;
-    ofn.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    if (GetOpenFileNameA(&ofn)) OpenDocument(path);
+    std::string path;
+    if (fw::AskOpenFileName(m_hWnd, kDocumentFilter, kDocumentExtension, path)) OpenDocument(path);
 }
 
 void CVexoDlg::OnWidthPopup(UINT) { ShowWidthPopup(!WidthPopupVisible()); }
